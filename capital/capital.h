@@ -1,0 +1,27 @@
+#pragma once
+
+// Cheque-style capital amounts: "1001" -> "壹仟零壹元", "12.5" -> "壹拾贰元伍角".
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "controls/controls.h"
+
+namespace numoria {
+
+// The capital numeral of a digit 0-9 ("零" ... "玖"); "" for anything else.
+[[nodiscard]] std::u16string CapitalDigit(std::int16_t digit);
+
+// The unit of an integer place 1-10, counted from the right ("", "拾", "佰",
+// "仟", "万", "拾", "佰", "仟", "亿", "拾"); "" for anything else.
+[[nodiscard]] std::u16string CapitalUnit(std::int16_t place);
+
+// The whole text the converter shows for an amount typed in digits, or one of
+// its two notices when the text is not an amount it can write.
+[[nodiscard]] std::u16string CapitalAmount(std::u16string_view text);
+
+// Change handler of Text3: converts its text into Text4.
+void Text3_Change(Controls& controls);
+
+}  // namespace numoria
