@@ -1,0 +1,97 @@
+#include <cstddef>
+#include <string_view>
+
+#include "textnum/char_class.h"
+#include "textnum/decimal_builder.h"
+#include "textnum/textnum.h"
+
+namespace numoria {
+namespace {
+
+[[noreturn]] void RaiseTypeMismatch() { throw RuntimeError(ErrorNumber::kTypeMismatch); }
+
+[[nodiscard]] std::u16string_view TrimSpaces(std::u16string_view text) noexcept {
+  const std::size_t first = text.find_first_not_of(u' ');
+  if (first == std::u16string_view::npos) {
+    return {};
+  }
+  return text.substr(first, text.find_last_not_of(u' ') - first + 1);
+}
+
+// Reads a complete number from text, or raises type mismatch.
+class StrictReader {
+ public:
+  explicit StrictReader(std::u16string_view text) noexcept : text_(text) {}
+
+  // [sign] digits{,digits} [. [digits]] [(E|D) [sign] digits]
+  double Read() {
+    if (IsSign(Peek())) {
+      number_.SetNegative(Peek() == u'-');
+      ++pos_;
+    }
+    std::size_t digits = ReadIntegerPart();
+    if (Peek() == u'.') {
+      ++pos_;
+      for (; IsDigit(Peek()); ++pos_, ++digits) {
+        number_.AddFractionDigit(Peek());
+      }
+    }
+    if (digits == 0) {
+      RaiseTypeMismatch();
+    }
+    if (IsExponentMark(Peek())) {
+      ++pos_;
+      ReadExponent();
+    }
+    if (pos_ != text_.size()) {
+      RaiseTypeMismatch();
+    }
+    return number_.Value();
+  }
+
+ private:
+  [[nodiscard]] char16_t Peek() const noexcept { return pos_ < text_.size() ? text_[pos_] : u'\0'; }
+  [[nodiscard]] char16_t PeekNext() const noexcept {
+    return pos_ + 1 < text_.size() ? text_[pos_ + 1] : u'\0';
+  }
+
+  // Digits with "," as a group separator between two digits; returns the
+  // count of digits.
+  std::size_t ReadIntegerPart() {
+    std::size_t digits = 0;
+    while (true) {
+      if (IsDigit(Peek())) {
+        number_.AddIntegerDigit(Peek());
+        ++digits;
+        ++pos_;
+      } else if (Peek() == u',' && digits > 0 && IsDigit(PeekNext())) {
+        ++pos_;
+      } else {
+        return digits;
+      }
+    }
+  }
+
+  void ReadExponent() {
+    if (IsSign(Peek())) {
+      number_.SetExponentNegative(Peek() == u'-');
+      ++pos_;
+    }
+    if (!IsDigit(Peek())) {
+      RaiseTypeMismatch();
+    }
+    for (; IsDigit(Peek()); ++pos_) {
+      number_.AddExponentDigit(Peek());
+    }
+  }
+
+  std::u16string_view text_;
+  std::size_t pos_ = 0;
+  DecimalBuilder number_;
+};
+
+}  // namespace
+
+double StrictNumber(std::u16string_view text) { return StrictReader(TrimSpaces(text)).Read(); }
+
+}  // namespace numoria
