@@ -5,10 +5,13 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "controls/controls.h"
 
 namespace numoria {
+
+class RuntimeError;
 
 class Keypad {
  public:
@@ -31,6 +34,13 @@ class Keypad {
   [[nodiscard]] bool StartNewEntry() const { return start_new_entry_; }
 
  private:
+  [[nodiscard]] std::u16string Display() const;
+  void SetDisplay(std::u16string_view text);
+  void StoreOperator(std::u16string_view op);
+  // Message box, then "ERROR" with StartNewEntry set; the operands and the
+  // operator stay as they were.
+  void ReportError(const RuntimeError& error);
+
   Controls& controls_;
   double first_operand_ = 0;
   double second_operand_ = 0;
