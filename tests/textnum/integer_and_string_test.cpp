@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "tests/textnum/test_support.h"
+#include "textnum/textnum.h"
+
+namespace numoria {
+namespace {
+
+using testing::ExpectError;
+using testing::Narrow;
+
+TEST(ToInteger, RoundsHalfToEven) {
+  const struct {
+    double input;
+    std::int32_t want;
+  } kCases[] = {{2.5, 2},         {3.5, 4},          {-2.5, -2},         {-3.5, -4},
+                {0.5, 0},         {1.5, 2},          {-0.4, 0},          {2.6, 3},
+                {32767.4, 32767}, {-32768.5, -32768}, {0.49999999999999994, 0}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.input);
+    EXPECT_EQ(ToInt16(c.input), c.want);
+    EXPECT_EQ(ToInt32(c.input), c.want);
+  }
+  EXPECT_EQ(ToInt32(2147483647.4), 2147483647);
+  EXPECT_EQ(ToInt32(-2147483648.5), -2147483648);
+  EXPECT_EQ(ToInt16(u" 2.5 "), 2);
+  EXPECT_EQ(ToInt32(u"1,000"), 1000);
+}
+
+TEST(ToInteger, OutOfRangeIsOverflow) {
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  const double k16[] = {32767.5, -32768.6, 40000, 1e300, kInf, -kInf, std::numeric_limits<double>::quiet_NaN()};
+  for (const double input : k16) {
+    SCOPED_TRACE(input);
+    ExpectError(ErrorNumber::kOverflow, [&] { (void)ToInt16(input); });
+  }
+  for (const double input : {2147483647.5, -2147483649.0, kInf}) {
+    SCOPED_TRACE(input);
+    ExpectError(ErrorNumber::kOverflow, [&] { (void)ToInt32(input); });
+  }
+  ExpectError(ErrorNumber::kOverflow, [] { (void)ToInt16(u"40000"); });
+  ExpectError(ErrorNumber::kTypeMismatch, [] { (void)ToInt16(u"abc"); });
+  ExpectError(ErrorNumber::kTypeMismatch, [] { (void)ToInt32(u""); });
+}
+
+TEST(StringOps, EdgeBehaviour) {
+  const struct {
+    std::u16string got;
+    std::u16string_view want;
+  } kCases[] = {
+      {Left(u"abc", 0), u""},     {Left(u"abc", 2), u"ab"},     {Left(u"abc", 5), u"abc"},
+      {Right(u"abc", 0), u""},    {Right(u"abc", 2), u"bc"},    {Right(u"abc", 5), u"abc"},
+      {Mid(u"abcdef", 2, 3), u"bcd"}, {Mid(u"abc", 3, 5), u"c"}, {Mid(u"abc", 4, 1), u""},
+      {Mid(u"abc", 1, 0), u""},   {Mid(u"abc", 2), u"bc"},      {Mid(u"abc", 9), u""},
+      {Mid(u"壹仟零壹元", 3, 1), u"零"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(Narrow(c.want));
+    EXPECT_EQ(c.got, c.want);
+  }
+}
+
+TEST(StringOps, InStrAndLen) {
+  const struct {
+    std::u16string_view s;
+    std::u16string_view sub;
+    std::int32_t want;
+  } kCases[] = {{u"abcabc", u"ca", 3}, {u"abc", u"x", 0}, {u"ABC", u"b", 0}, {u"abc", u"", 1},
+                {u"", u"", 0},         {u"", u"a", 0},   {u"12.5", u".", 3}, {u"壹仟零壹元", u"零", 3}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(Narrow(c.s) + " / " + Narrow(c.sub));
+    EXPECT_EQ(InStr(c.s, c.sub), c.want);
+  }
+  EXPECT_EQ(Len(u""), 0);
+  EXPECT_EQ(Len(u"壹元"), 2);
+}
+
+TEST(StringOps, BadArgumentsAreInvalid) {
+  ExpectError(ErrorNumber::kInvalidArgument, [] { (void)Left(u"abc", -1); });
+  ExpectError(ErrorNumber::kInvalidArgument, [] { (void)Right(u"abc", -1); });
+  ExpectError(ErrorNumber::kInvalidArgument, [] { (void)Mid(u"abc", 0, 1); });
+  ExpectError(ErrorNumber::kInvalidArgument, [] { (void)Mid(u"abc", 1, -1); });
+  ExpectError(ErrorNumber::kInvalidArgument, [] { (void)Mid(u"abc", 0); });
+}
+
+TEST(RuntimeError, NumbersAndDescriptions) {
+  const struct {
+    ErrorNumber kind;
+    int number;
+    std::u16string_view description;
+  } kCases[] = {{ErrorNumber::kInvalidArgument, 5, u"无效的过程调用或参数"},
+                {ErrorNumber::kOverflow, 6, u"溢出"},
+                {ErrorNumber::kDivisionByZero, 11, u"除数为零"},
+                {ErrorNumber::kTypeMismatch, 13, u"类型不匹配"}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.number);
+    const RuntimeError error(c.kind);
+    EXPECT_EQ(error.number(), c.number);
+    EXPECT_EQ(error.description(), c.description);
+    EXPECT_STRNE(error.what(), "");
+  }
+}
+
+}  // namespace
+}  // namespace numoria
