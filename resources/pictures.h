@@ -1,0 +1,22 @@
+#pragma once
+
+// The pictures compiled into the program (listed in resources/numoria.qrc):
+// the window's background texture and the program icon.
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace numoria {
+
+inline constexpr char kBackgroundResource[] = ":/numoria/background.png";
+inline constexpr char kIcon16Resource[] = ":/numoria/icon16.png";
+inline constexpr char kIcon32Resource[] = ":/numoria/icon32.png";
+
+// The 700 x 600 background picture, meant to be drawn unscaled at the client
+// area's top-left corner.
+[[nodiscard]] QPixmap background_picture();
+
+// The program icon with its 16 and 32 px images, for the window and taskbar.
+[[nodiscard]] QIcon program_icon();
+
+}  // namespace numoria
