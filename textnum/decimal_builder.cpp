@@ -83,8 +83,8 @@ double DecimalBuilder::Value() const {
   text.append(std::to_string(power));
 
   double magnitude = 0.0;
-  const auto [end, error] =
-      std::from_chars(text.data(), text.data() + text.size(), magnitude, std::chars_format::scientific);
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude,
+                                            std::chars_format::scientific);
   if (error == std::errc::result_out_of_range) {
     // from_chars reports both ends of the range alike; only the high one is
     // an error.

@@ -37,7 +37,8 @@ struct RoundedDecimal {
   rounded.digits.push_back(text[0]);
   rounded.digits.append(text.substr(2, mark - 2));
   const std::string_view exponent_text = text.substr(text[mark + 1] == '+' ? mark + 2 : mark + 1);
-  std::from_chars(exponent_text.data(), exponent_text.data() + exponent_text.size(), rounded.exponent);
+  std::from_chars(exponent_text.data(), exponent_text.data() + exponent_text.size(),
+                  rounded.exponent);
 
   if (rounded.exponent == kLargestExponent && rounded.digits > kLargestDigits) {
     rounded.digits = kLargestDigits;
@@ -66,7 +67,8 @@ struct RoundedDecimal {
 // Plain digits with a "." where needed; exponent is from -4 to 14.
 [[nodiscard]] std::string PlainForm(const RoundedDecimal& rounded) {
   if (rounded.exponent < 0) {
-    return "0." + std::string(static_cast<std::size_t>(-rounded.exponent - 1), '0') + rounded.digits;
+    return "0." + std::string(static_cast<std::size_t>(-rounded.exponent - 1), '0') +
+           rounded.digits;
   }
   const auto integer_digits = static_cast<std::size_t>(rounded.exponent) + 1;
   if (rounded.digits.size() <= integer_digits) {

@@ -23,7 +23,8 @@ class BlankBlindCursor {
 
  private:
   void SkipBlanks() noexcept {
-    while (pos_ < text_.size() && (text_[pos_] == u' ' || text_[pos_] == u'\t' || text_[pos_] == u'\n')) {
+    while (pos_ < text_.size() &&
+           (text_[pos_] == u' ' || text_[pos_] == u'\t' || text_[pos_] == u'\n')) {
       ++pos_;
     }
   }

@@ -17,9 +17,17 @@ TEST(ToInteger, RoundsHalfToEven) {
   const struct {
     double input;
     std::int32_t want;
-  } kCases[] = {{2.5, 2},         {3.5, 4},          {-2.5, -2},         {-3.5, -4},
-                {0.5, 0},         {1.5, 2},          {-0.4, 0},          {2.6, 3},
-                {32767.4, 32767}, {-32768.5, -32768}, {0.49999999999999994, 0}};
+  } kCases[] = {{2.5, 2},
+                {3.5, 4},
+                {-2.5, -2},
+                {-3.5, -4},
+                {0.5, 0},
+                {1.5, 2},
+                {-0.4, 0},
+                {2.6, 3},
+                {32767.4, 32767},
+                {-32768.5, -32768},
+                {0.49999999999999994, 0}};
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.input);
     EXPECT_EQ(ToInt16(c.input), c.want);
@@ -33,7 +41,8 @@ TEST(ToInteger, RoundsHalfToEven) {
 
 TEST(ToInteger, OutOfRangeIsOverflow) {
   constexpr double kInf = std::numeric_limits<double>::infinity();
-  const double k16[] = {32767.5, -32768.6, 40000, 1e300, kInf, -kInf, std::numeric_limits<double>::quiet_NaN()};
+  const double k16[] = {
+      32767.5, -32768.6, 40000, 1e300, kInf, -kInf, std::numeric_limits<double>::quiet_NaN()};
   for (const double input : k16) {
     SCOPED_TRACE(input);
     ExpectError(ErrorNumber::kOverflow, [&] { (void)ToInt16(input); });
@@ -52,10 +61,18 @@ TEST(StringOps, EdgeBehaviour) {
     std::u16string got;
     std::u16string_view want;
   } kCases[] = {
-      {Left(u"abc", 0), u""},     {Left(u"abc", 2), u"ab"},     {Left(u"abc", 5), u"abc"},
-      {Right(u"abc", 0), u""},    {Right(u"abc", 2), u"bc"},    {Right(u"abc", 5), u"abc"},
-      {Mid(u"abcdef", 2, 3), u"bcd"}, {Mid(u"abc", 3, 5), u"c"}, {Mid(u"abc", 4, 1), u""},
-      {Mid(u"abc", 1, 0), u""},   {Mid(u"abc", 2), u"bc"},      {Mid(u"abc", 9), u""},
+      {Left(u"abc", 0), u""},
+      {Left(u"abc", 2), u"ab"},
+      {Left(u"abc", 5), u"abc"},
+      {Right(u"abc", 0), u""},
+      {Right(u"abc", 2), u"bc"},
+      {Right(u"abc", 5), u"abc"},
+      {Mid(u"abcdef", 2, 3), u"bcd"},
+      {Mid(u"abc", 3, 5), u"c"},
+      {Mid(u"abc", 4, 1), u""},
+      {Mid(u"abc", 1, 0), u""},
+      {Mid(u"abc", 2), u"bc"},
+      {Mid(u"abc", 9), u""},
       {Mid(u"壹仟零壹元", 3, 1), u"零"},
   };
   for (const auto& c : kCases) {
@@ -69,8 +86,9 @@ TEST(StringOps, InStrAndLen) {
     std::u16string_view s;
     std::u16string_view sub;
     std::int32_t want;
-  } kCases[] = {{u"abcabc", u"ca", 3}, {u"abc", u"x", 0}, {u"ABC", u"b", 0}, {u"abc", u"", 1},
-                {u"", u"", 0},         {u"", u"a", 0},   {u"12.5", u".", 3}, {u"壹仟零壹元", u"零", 3}};
+  } kCases[] = {
+      {u"abcabc", u"ca", 3}, {u"abc", u"x", 0}, {u"ABC", u"b", 0},  {u"abc", u"", 1},
+      {u"", u"", 0},         {u"", u"a", 0},    {u"12.5", u".", 3}, {u"壹仟零壹元", u"零", 3}};
   for (const auto& c : kCases) {
     SCOPED_TRACE(Narrow(c.s) + " / " + Narrow(c.sub));
     EXPECT_EQ(InStr(c.s, c.sub), c.want);
@@ -80,11 +98,12 @@ TEST(StringOps, InStrAndLen) {
 }
 
 TEST(StringOps, BadArgumentsAreInvalid) {
-  ExpectError(ErrorNumber::kInvalidArgument, [] { (void)Left(u"abc", -1); });
-  ExpectError(ErrorNumber::kInvalidArgument, [] { (void)Right(u"abc", -1); });
-  ExpectError(ErrorNumber::kInvalidArgument, [] { (void)Mid(u"abc", 0, 1); });
-  ExpectError(ErrorNumber::kInvalidArgument, [] { (void)Mid(u"abc", 1, -1); });
-  ExpectError(ErrorNumber::kInvalidArgument, [] { (void)Mid(u"abc", 0); });
+  constexpr auto kInvalid = ErrorNumber::kInvalidArgument;
+  ExpectError(kInvalid, [] { (void)Left(u"abc", -1); });
+  ExpectError(kInvalid, [] { (void)Right(u"abc", -1); });
+  ExpectError(kInvalid, [] { (void)Mid(u"abc", 0, 1); });
+  ExpectError(kInvalid, [] { (void)Mid(u"abc", 1, -1); });
+  ExpectError(kInvalid, [] { (void)Mid(u"abc", 0); });
 }
 
 TEST(RuntimeError, NumbersAndDescriptions) {

@@ -33,8 +33,9 @@ double RoundedTo15(double x) {
 }
 
 std::vector<double> EdgeValues() {
-  std::vector<double> values = {0.0, -0.0, DBL_MIN, DBL_TRUE_MIN, DBL_MAX, 2.2250738585072009e-308,
-                                999999999999999.5, 0.5, 1.0 / 3};
+  std::vector<double> values = {
+      0.0, -0.0,   DBL_MIN, DBL_TRUE_MIN, DBL_MAX, 2.2250738585072009e-308, 999999999999999.5,
+      0.5, 1.0 / 3};
   double below_max = DBL_MAX;
   for (int i = 0; i < 20; ++i) {
     below_max = std::nextafter(below_max, 0.0);
@@ -58,7 +59,8 @@ void CheckRoundTrip(double x) {
   const bool exponent_form = text.find(u'E') != std::u16string::npos;
   if (back != want || StrictNumber(text) != back || NumberText(back) != text ||
       exponent_form != (want != 0 && (std::fabs(want) >= 1e15 || std::fabs(want) < 1e-4))) {
-    ADD_FAILURE() << "x=" << std::hexfloat << x << " text=" << std::string(text.begin(), text.end());
+    ADD_FAILURE() << "x=" << std::hexfloat << x
+                  << " text=" << std::string(text.begin(), text.end());
   }
 }
 
