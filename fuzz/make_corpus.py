@@ -1,0 +1,130 @@
+#!/usr/bin/env python3
+"""Writes the seed corpora in fuzz/corpus/<target>/, encoded as each target reads its input.
+
+Run it after changing a seed or an input encoding; the files it writes are checked in.
+"""
+
+import pathlib
+import re
+import shutil
+import struct
+
+CORPUS = pathlib.Path(__file__).resolve().parent / "corpus"
+
+FORMULA_CHARACTERS = "0123456789.E+-*/(), XSINCOTALGPWR"
+NUMBER_CHARACTERS = " \t\n0123456789012345.+-EeDd,."
+AMOUNT_CHARACTERS = "0123456789012345678900000.. -+a,E\uff11"
+KEYS = {**{str(d): d for d in range(10)}, ".": 10, "+": 11, "-": 12, "*": 13, "/": 14, "=": 15,
+        "N": 16, "R": 17, "C": 18}  # N: sign key, R: reciprocal key, C: clear key
+
+
+def utf16(text):
+    return text.encode("utf-16-le", "surrogatepass")
+
+
+def alphabet(text, characters):
+    return bytes(characters.index(c) for c in text)
+
+
+def formula(text, x_index=0):
+    """Character mode where the text allows it, raw UTF-16 otherwise."""
+    if all(c in FORMULA_CHARACTERS for c in text):
+        return bytes([1 | x_index << 2]) + alphabet(text, FORMULA_CHARACTERS)
+    return bytes([0 | x_index << 2]) + utf16(text)
+
+
+def nested(depth, opening, inner):
+    return bytes([3]) + struct.pack("<HB", depth, opening) + alphabet(inner, FORMULA_CHARACTERS)
+
+
+def calculate_string_seeds():
+    texts = [
+        "2*(3+4)", "1+2*3", "2*3+1", "10-3-2", "8/4/2", "10/2*5", "1-2+3", "-3+5", "-(1+2)", "+3", "- 3",
+        "2*(-3)", "1-(-2)", "2*-3", "1+-2", "--5", "-", "", "   ", "  ( 1 + 2 ) * 3  ", "1 000", "1+2 3",
+        "1 .5", "007", "1.", "1E3", "1.5E2", "2E", "2E*3", "1E-5", "1E+5", "1E -5", ".5", "1.2.3", "1E400",
+        "1E308*10", "1/0", "0/0", "X", "X*X+1", "-X", "2X", "2(3)", "1,5", "(1+2", "1+2)", "X X",
+        "SIN(0)", "COS(0)", "TAN(0)", "SIN(X)", "-SIN(X)", "LOG(100)", "LOG(1000)", "LN(1)", "EXP(0)",
+        "LN(EXP(2))", "ARCTAN(1)*4", "ARCSIN(1)", "ARCSIN(-1)", "ARCSIN(0.5)", "ARCCOS(0.5)", "ARCCOS(-1)",
+        "POW(2,10)", "POW(2,-1)", "POW(-2,3)", "POW( 2 , 3 )", "POW (2,3)", "POW(POW(2,2),3)", "POW(2,3)*2",
+        "SIN (0)", "( 1 )", "((((1))))", "(1+2) * 3", "SIN 0", "SIN0", "SINE(0)", "SIN()", "SIN(0", "()",
+        "(1+2))", "POW(2)", "POW(2,3", "POW 2,3", "LN(0)", "LOG(-1)", "ARCSIN(2)", "ARCCOS(-1.5)",
+        "EXP(1000)", "EXP(709.78)", "POW(-8,0.5)", "POW(0,-1)", "POW(10,308)*10",
+        "sin(0)", "Sin(x)", "x", "1e3", "1D3", "2^3", "2\u00d73", "\uff081+2\uff09", "1+2\t",
+    ]
+    seeds = {text: formula(text) for text in texts}
+    seeds["X*X with X=1E300"] = formula("X*X", 6)
+    seeds["POW(X,2) with X=3"] = formula("POW(X,2)", 5)
+    seeds["LN(X) with X=0"] = formula("LN(X)", 1)
+    seeds["100 groups"] = nested(100, 0, "1")
+    seeds["16382 groups"] = nested(16382, 0, "1")
+    seeds["16383 groups"] = nested(16383, 0, "1")
+    seeds["4000 SIN calls"] = nested(4000, 2, "0")
+    seeds["3000 POW calls"] = nested(3000, 4, "2")
+    seeds["tokens ARCCOS(POW(0.5,1))"] = bytes([2, 8, 9, 25, 12, 22, 10, 10])
+    return seeds
+
+
+def number_text_seeds():
+    raw = ["", "ERROR", " 1 2.5", "1e3", "12abc", "1,000", "1.2.3", "-7", "1E+15", "5 E 3", "2E", "1E400",
+           "&H10", "\uff11\uff12", " 12 ", "1,234.5", "12\u5143", "abc", ".", "-", "1D-3", "32767.5"]
+    typed = ["12.5", "1E400", "1D3", "-.5", "5 E 3", "1e-400", "+1,000.5", "\t1\n2", "1E-", "0E99999",
+             "2147483647.5", "-32768.5", " 1.5E3 "]
+    doubles = [1 / 3, 0.1 + 0.2, -0.5, 1e15, 123456789012345.0, 999999999999999.9, 1.7976931348623157e308,
+               -1.7976931348623157e308, 5e-324, 0.001, 0.0001, 0.00099999999999999995, 32767.5, 2.5,
+               2147483647.5, -2147483648.5, -0.0, 1e-5, 1e-10, 1.23456789012346e17]
+    seeds = {f"text {t}": bytes([0]) + utf16(t) for t in raw}
+    seeds.update({f"typed {t}": bytes([2]) + alphabet(t, NUMBER_CHARACTERS) for t in typed})
+    seeds.update({f"double {x!r}": bytes([1]) + struct.pack("<d", x) for x in doubles})
+    for start, length, s, sub in [(2, 3, "hello", "ll"), (1, 0, "abc", "c"), (0, 1, "abc", "x"),
+                                  (7, 2, "abc", "abcd"), (1, -1, "", "a"), (2147483647, 2147483647, "ab", "b"),
+                                  (-2147483648, 5, "\u5143\u89d2", "\u89d2")]:
+        seeds[f"strings {s} {start} {length}"] = (bytes([3]) + struct.pack("<iiB", start, length, len(s))
+                                                  + utf16(s + sub))
+    return seeds
+
+
+def capital_amount_seeds():
+    texts = ["", "0", "5", "10", "101", "110", "1001", "1010", "10000", "10001", "100000", "100500", "105000",
+             "1000000", "1000001", "12345678", "120000000", "1234567890", "2147483647", "2147483648",
+             "9999999999", "05", "12.", "12.0", "12.5", "12.05", "12.50", "12.00", "12.345", ".5", "0.5", "0.05",
+             "1.2.3", "1..5", "0.999", "12345678.9", "007", "000", "00000", "100000000", "100000001",
+             "1000000000", "-1", "+1", "a1", " 12", "1 2", "1,2", "\uff11\uff12", "1.a", "1. 5", "\ud800"]
+    seeds = {}
+    for text in texts:
+        typed = all(c in AMOUNT_CHARACTERS for c in text) and text
+        seeds[text] = bytes([1]) + alphabet(text, AMOUNT_CHARACTERS) if typed else bytes([0]) + utf16(text)
+    return seeds
+
+
+def keypad_seeds():
+    sequences = ["12+3===", "12+3=C4=", "7-2===", "8/0=", "1/3=", "0.1+0.2=", "5=", "5=.3", "1.5.", "+4=",
+                 "N", "12N3", "4R5", "R", "0R", "5+-3=", "5*=", "5/=", "2+3=C=", "2+3=C4=", "C", "00",
+                 "1" + "0" * 10 + "*1" + "0" * 10 + "=" * 32,
+                 "1" + "0" * 10 + "*1" + "0" * 10 + "=" * 30 + ".5+",
+                 "." + "0" * 320 + "1R", "1" + "0" * 309 + "+", "1" + "0" * 309 + "N", "1" + "0" * 309 + "=",
+                 "9" * 16 + "R", "1.5N.3", "3R=N"]
+    return {seq: bytes(KEYS[k] for k in seq) for seq in sequences}
+
+
+def file_name(index, label):
+    slug = re.sub(r"[^A-Za-z0-9]+", "_", label).strip("_")[:40]
+    return f"{index:03d}_{slug}" if slug else f"{index:03d}"
+
+
+def write(target, seeds):
+    folder = CORPUS / target
+    shutil.rmtree(folder, ignore_errors=True)
+    folder.mkdir(parents=True)
+    for index, (label, data) in enumerate(seeds.items()):
+        (folder / file_name(index, label)).write_bytes(data)
+
+
+def main():
+    write("fuzz_calculate_string", calculate_string_seeds())
+    write("fuzz_number_text", number_text_seeds())
+    write("fuzz_capital_amount", capital_amount_seeds())
+    write("fuzz_keypad", keypad_seeds())
+
+
+if __name__ == "__main__":
+    main()
