@@ -1,0 +1,39 @@
+#include "app/main_window.h"
+
+#include <QPainter>
+
+#include "app/bindings.h"
+#include "app/fonts.h"
+#include "app/widget_controls.h"
+#include "app/window_builder.h"
+#include "expression/evaluator.h"
+#include "keypad/keypad.h"
+#include "resources/pictures.h"
+
+namespace numoria {
+
+MainWindow::MainWindow() : background_(background_picture()) {
+  InstallFontSubstitutes();
+  BuildWindow(*this);
+  setWindowIcon(program_icon());
+  controls_ = std::make_unique<WidgetControls>(*this);
+  keypad_ = std::make_unique<Keypad>(*controls_);
+  bindings_ = std::make_unique<EventBindings>(*this, Handlers{*controls_, *keypad_});
+}
+
+MainWindow::~MainWindow() = default;
+
+double MainWindow::CalculateString(std::u16string_view Exppression, bool& Good,
+                                   double xxx) const {
+  return numoria::CalculateString(Exppression, Good, xxx);
+}
+
+void MainWindow::paintEvent(QPaintEvent* /*event*/) {
+  // The button-face colour is already filled in; the picture covers it once,
+  // unscaled and untiled, from the top-left corner.
+  if (background_.isNull()) return;
+  QPainter painter(this);
+  painter.drawPixmap(0, 0, background_);
+}
+
+}  // namespace numoria

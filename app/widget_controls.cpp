@@ -1,0 +1,93 @@
+#include "app/widget_controls.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <limits>
+
+#include "app/qt_text.h"
+#include "app/window_description.h"
+
+namespace numoria {
+
+WidgetControls::WidgetControls(QWidget& form) : form_(form) {
+  widgets_.insert(form.objectName(), &form);
+  for (QWidget* widget : form.findChildren<QWidget*>()) {
+    if (!widget->objectName().isEmpty()) widgets_.insert(widget->objectName(), widget);
+  }
+}
+
+QWidget* WidgetControls::Find(std::u16string_view name) const {
+  return widgets_.value(ToQString(name), nullptr);
+}
+
+std::u16string WidgetControls::Caption(std::u16string_view name) const {
+  QWidget* widget = Find(name);
+  if (const auto* label = qobject_cast<QLabel*>(widget)) return ToU16String(label->text());
+  if (const auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    return ToU16String(button->text());
+  }
+  if (const auto* frame = qobject_cast<QGroupBox*>(widget)) return ToU16String(frame->title());
+  if (widget == &form_) return ToU16String(form_.windowTitle());
+  return {};
+}
+
+void WidgetControls::SetCaption(std::u16string_view name, std::u16string_view caption) {
+  QWidget* widget = Find(name);
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(ToQString(caption));
+    const window::ControlSpec* spec = window::FindControl(name);
+    // adjustSize keeps the top-left corner, so the label grows or shrinks
+    // to the right and downwards.
+    if (spec != nullptr && spec->auto_size) label->adjustSize();
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    button->setText(ToQString(caption));
+  } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+    frame->setTitle(ToQString(caption));
+  } else if (widget == &form_) {
+    form_.setWindowTitle(ToQString(caption));
+  }
+}
+
+std::u16string WidgetControls::Text(std::u16string_view name) const {
+  const auto* edit = qobject_cast<QLineEdit*>(Find(name));
+  return edit != nullptr ? ToU16String(edit->text()) : std::u16string{};
+}
+
+void WidgetControls::SetText(std::u16string_view name, std::u16string_view text) {
+  if (auto* edit = qobject_cast<QLineEdit*>(Find(name))) edit->setText(ToQString(text));
+}
+
+std::int16_t WidgetControls::Value(std::u16string_view name) const {
+  const auto* bar = qobject_cast<QScrollBar*>(Find(name));
+  // The bar's range is set from the description and lies well inside 16 bits.
+  return bar != nullptr ? static_cast<std::int16_t>(bar->value()) : std::int16_t{0};
+}
+
+void WidgetControls::SetMaxLength(std::u16string_view name, int max_length) {
+  auto* edit = qobject_cast<QLineEdit*>(Find(name));
+  if (edit == nullptr) return;
+  // 0 means no limit, as QLineEdit's own default (32767) does.
+  edit->setMaxLength(max_length > 0 ? max_length : std::numeric_limits<std::int16_t>::max());
+}
+
+void WidgetControls::SetFocus(std::u16string_view name) {
+  if (QWidget* widget = Find(name)) widget->setFocus(Qt::OtherFocusReason);
+}
+
+void WidgetControls::ShowMessage(std::u16string_view text, std::u16string_view caption) {
+  if (message_hook_) {
+    message_hook_(text, caption);
+    return;
+  }
+  QMessageBox box(QMessageBox::NoIcon, ToQString(caption), ToQString(text), QMessageBox::Ok,
+                  &form_);
+  box.exec();
+}
+
+void WidgetControls::SetMessageHook(MessageHook hook) { message_hook_ = std::move(hook); }
+
+}  // namespace numoria

@@ -1,0 +1,216 @@
+#include "app/window_description.h"
+
+#include <algorithm>
+#include <array>
+
+namespace numoria::window {
+namespace {
+
+constexpr Font kWindowFont{u"宋体", 90, 400, 134};
+constexpr Font kTitleFont{u"华文琥珀", 180, 400, 134};
+constexpr Font kRoundFont{u"幼圆", 105, 400, 134};
+constexpr Font kClockFont{u"宋体", 105, 400, 134};
+constexpr Font kKeyFont{u"黑体", 105, 700, 134};
+constexpr Font kDotKeyFont{u"黑体", 120, 700, 134};
+constexpr Font kDisplayFont{u"MS Sans Serif", 135, 400, 0};
+
+constexpr Colour kFrameBack = Fixed(0xC0FFFF);
+constexpr Colour kFrameCaption = Fixed(0x8080FF);
+constexpr Colour kGreen = Fixed(0x008000);
+
+// The fields every control has; the helpers below add what their kind needs.
+constexpr ControlSpec Control(std::u16string_view name, Kind kind, std::u16string_view parent,
+                              std::u16string_view caption, Twips geometry, int tab_index) {
+  ControlSpec c;
+  c.name = name;
+  c.kind = kind;
+  c.parent = parent;
+  c.caption = caption;
+  c.geometry = geometry;
+  c.tab_index = tab_index;
+  return c;
+}
+
+constexpr ControlSpec Frame(std::u16string_view name, std::u16string_view caption, Twips geometry,
+                            int tab_index) {
+  ControlSpec c = Control(name, Kind::kFrame, u"Form1", caption, geometry, tab_index);
+  c.fore = kFrameCaption;
+  c.back = kFrameBack;
+  return c;
+}
+
+// A keypad key in Frame1.
+constexpr ControlSpec Key(std::u16string_view name, std::u16string_view caption, Twips geometry,
+                          int tab_index, std::u16string_view accessible_name = {},
+                          Font font = kKeyFont) {
+  ControlSpec c = Control(name, Kind::kButton, u"Frame1", caption, geometry, tab_index);
+  c.font = font;
+  c.accessible_name = accessible_name;
+  return c;
+}
+
+// A transparent label in the window's font and default text colour.
+constexpr ControlSpec PanelLabel(std::u16string_view name, std::u16string_view parent,
+                                 std::u16string_view caption, Twips geometry, int tab_index,
+                                 bool auto_size = false) {
+  ControlSpec c = Control(name, Kind::kLabel, parent, caption, geometry, tab_index);
+  c.transparent = true;
+  c.auto_size = auto_size;
+  return c;
+}
+
+// A transparent label straight on the window, with a colour and font of its own.
+constexpr ControlSpec WindowLabel(std::u16string_view name, std::u16string_view caption,
+                                  Twips geometry, int tab_index, Font font, Colour fore) {
+  ControlSpec c = Control(name, Kind::kLabel, u"Form1", caption, geometry, tab_index);
+  c.font = font;
+  c.fore = fore;
+  c.transparent = true;
+  return c;
+}
+
+constexpr ControlSpec TextBox(std::u16string_view name, std::u16string_view parent,
+                              Twips geometry, int tab_index, std::u16string_view accessible_name) {
+  ControlSpec c = Control(name, Kind::kTextBox, parent, u"", geometry, tab_index);
+  c.accessible_name = accessible_name;
+  return c;
+}
+
+constexpr ControlSpec Form() {
+  ControlSpec c = Control(u"Form1", Kind::kForm, u"", u"Numoria", {0, 0, 9510, 6105}, kNoTabIndex);
+  c.font = kWindowFont;
+  c.back = System(SystemColour::kButtonFace);
+  return c;
+}
+
+// The keypad's display: the one opaque label, white, bordered, right-aligned.
+constexpr ControlSpec Display() {
+  ControlSpec c = Control(u"Display", Kind::kLabel, u"Frame1", u"", {240, 360, 3735, 495}, 21);
+  c.font = kDisplayFont;
+  c.back = System(SystemColour::kHighlightText);
+  c.alignment = Alignment::kRight;
+  c.border = Border::kFixedSingle;
+  c.accessible_name = u"显示";
+  return c;
+}
+
+constexpr ControlSpec DiscountBar() {
+  ControlSpec c =
+      Control(u"HScroll1", Kind::kHScrollBar, u"Frame3", u"", {240, 1080, 3855, 255}, 36);
+  c.accessible_name = u"折扣";
+  c.range = {0, 10, 1, 1};
+  return c;
+}
+
+constexpr ControlSpec Clock() {
+  ControlSpec c = Control(u"Timer1", Kind::kTimer, u"Form1", u"", {}, kNoTabIndex);
+  c.interval_ms = 600;
+  return c;
+}
+
+constexpr std::array kControls{
+    Form(),
+    WindowLabel(u"Label1(0)", u"  N u m o r i a", {3360, 120, 3015, 375}, 0, kTitleFont,
+                Fixed(0xFF0000)),
+
+    Frame(u"Frame1", u"按键式计算器", {240, 720, 4335, 3975}, 1),
+    Display(),
+    Key(u"Digits(1)", u"1", {240, 1080, 495, 495}, 19),
+    Key(u"Digits(2)", u"2", {960, 1080, 495, 495}, 18),
+    Key(u"Digits(3)", u"3", {1800, 1080, 495, 495}, 17),
+    Key(u"Digits(4)", u"4", {240, 1800, 495, 495}, 16),
+    Key(u"Digits(5)", u"5", {960, 1800, 495, 495}, 15),
+    Key(u"Digits(6)", u"6", {1800, 1800, 495, 495}, 14),
+    Key(u"Digits(7)", u"7", {240, 2520, 495, 495}, 13),
+    Key(u"Digits(8)", u"8", {960, 2520, 495, 495}, 12),
+    Key(u"Digits(9)", u"9", {1800, 2520, 495, 495}, 11),
+    Key(u"clear", u"C", {240, 3240, 495, 555}, 8, u"清除"),
+    Key(u"Digits(0)", u"0", {960, 3240, 495, 495}, 20),
+    Key(u"DotBttn", u".", {1800, 3240, 495, 525}, 7, u"小数点", kDotKeyFont),
+    Key(u"PlusMinus", u"+\\-", {2520, 1200, 615, 375}, 10, u"正负号"),
+    Key(u"Over", u"1/x", {3360, 1200, 615, 375}, 9, u"倒数"),
+    Key(u"Plus", u" + ", {2520, 1920, 615, 375}, 6, u"加"),
+    Key(u"Minus", u" - ", {3360, 1920, 615, 375}, 5, u"减"),
+    Key(u"Times", u" * ", {2520, 2640, 615, 375}, 4, u"乘"),
+    Key(u"Div", u" / ", {3360, 2640, 615, 375}, 3, u"除"),
+    Key(u"Equals", u" = ", {2520, 3360, 1455, 375}, 2, u"等于"),
+
+    Frame(u"Frame2", u"表达式计算器", {4800, 720, 4455, 2055}, 22),
+    PanelLabel(u"Label2", u"Frame2", u"输入表达式(数字不能带正负号)", {240, 360, 2520, 180}, 25,
+               true),
+    TextBox(u"Text1", u"Frame2", {240, 840, 2895, 375}, 23, u"表达式"),
+    Control(u"Command1", Kind::kButton, u"Frame2", u"计 算", {3360, 840, 975, 375}, 24),
+    PanelLabel(u"Label1(1)", u"Frame2", u"说明：用于四则混合运算，可嵌套多层小括号。",
+               {240, 1440, 3780, 180}, 26, true),
+    PanelLabel(u"Label3", u"Frame2", u"×用*代替，÷用/代替。", {720, 1680, 3135, 255}, 27),
+
+    Frame(u"Frame3", u"计算打折", {4800, 2880, 4455, 1815}, 28),
+    PanelLabel(u"Label4", u"Frame3", u"原价：", {240, 360, 615, 255}, 29),
+    TextBox(u"Text2", u"Frame3", {1200, 360, 1095, 270}, 35, u"原价"),
+    PanelLabel(u"Label5", u"Frame3", u"元", {2400, 360, 375, 255}, 30),
+    PanelLabel(u"Label6", u"Frame3", u"打折：", {240, 720, 615, 255}, 31),
+    PanelLabel(u"Labzhe", u"Frame3", u"", {1200, 720, 1455, 255}, 32),
+    DiscountBar(),
+    PanelLabel(u"Label8", u"Frame3", u"现价：", {240, 1440, 615, 255}, 33),
+    PanelLabel(u"Labxj", u"Frame3", u"", {1200, 1440, 1455, 255}, 34),
+
+    Frame(u"Frame4", u"小写金额转换为大写金额", {240, 4800, 9015, 615}, 37),
+    PanelLabel(u"Label7", u"Frame4", u"请输入数字：", {120, 240, 1215, 255}, 38),
+    TextBox(u"Text3", u"Frame4", {1320, 240, 2175, 270}, 40, u"小写金额"),
+    PanelLabel(u"Label9", u"Frame4", u"转换为大写金额：", {3840, 240, 1455, 255}, 39),
+    TextBox(u"Text4", u"Frame4", {5400, 240, 3495, 270}, 41, u"大写金额"),
+
+    WindowLabel(u"Label11", u"现在是", {1080, 5640, 735, 375}, 43, kRoundFont, kGreen),
+    WindowLabel(u"Label12", u"", {1800, 5640, 2775, 375}, 44, kClockFont, kGreen),
+    WindowLabel(u"Label10", u"Orvend制作，欢迎使用。", {5640, 5640, 2415, 375}, 42, kRoundFont,
+                kGreen),
+    Clock(),
+};
+
+constexpr bool ParentsComeFirst() {
+  for (std::size_t i = 1; i < kControls.size(); ++i) {
+    const auto before = std::span(kControls).first(i);
+    if (std::none_of(before.begin(), before.end(),
+                     [&](const ControlSpec& c) { return c.name == kControls[i].parent; })) {
+      return false;
+    }
+  }
+  return kControls.front().kind == Kind::kForm;
+}
+
+// The tab indexes form one sequence 0, 1, 2, ... over the whole window.
+constexpr bool TabIndexesAreOneSequence() {
+  int count = 0;
+  for (const auto& c : kControls) count += c.tab_index != kNoTabIndex ? 1 : 0;
+  for (int index = 0; index < count; ++index) {
+    if (std::count_if(kControls.begin(), kControls.end(),
+                      [&](const ControlSpec& c) { return c.tab_index == index; }) != 1) {
+      return false;
+    }
+  }
+  return true;
+}
+
+constexpr bool WholePixels() {
+  return std::all_of(kControls.begin(), kControls.end(), [](const ControlSpec& c) {
+    const Twips& g = c.geometry;
+    return g.left % kTwipsPerPixel == 0 && g.top % kTwipsPerPixel == 0 &&
+           g.width % kTwipsPerPixel == 0 && g.height % kTwipsPerPixel == 0;
+  });
+}
+
+static_assert(ParentsComeFirst());
+static_assert(TabIndexesAreOneSequence());
+static_assert(WholePixels());
+
+}  // namespace
+
+std::span<const ControlSpec> Description() { return kControls; }
+
+const ControlSpec* FindControl(std::u16string_view name) {
+  const auto it = std::find_if(kControls.begin(), kControls.end(),
+                               [&](const ControlSpec& c) { return c.name == name; });
+  return it == kControls.end() ? nullptr : &*it;
+}
+
+}  // namespace numoria::window
