@@ -13,6 +13,7 @@
 #include "app/frame.h"
 #include "app/push_button.h"
 #include "app/qt_text.h"
+#include "app/scroll_bar.h"
 #include "app/tail_label.h"
 #include "app/window_description.h"
 
@@ -98,7 +99,7 @@ void SetOpaqueBackground(QWidget& widget, const QColor& colour) {
 }
 
 [[nodiscard]] QScrollBar* MakeScrollBar(const ControlSpec& spec, QWidget* parent) {
-  auto* bar = new QScrollBar(Qt::Horizontal, parent);
+  auto* bar = new ScrollBar(Qt::Horizontal, parent);
   bar->setRange(spec.range.minimum, spec.range.maximum);
   bar->setSingleStep(spec.range.small_change);
   bar->setPageStep(spec.range.large_change);

@@ -1,0 +1,75 @@
+#include "app/window_description.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace numoria::window {
+namespace {
+
+std::string Name(std::u16string_view name) { return {name.begin(), name.end()}; }
+
+TEST(WindowDescription, PixelPlacesOfControls) {
+  struct Case {
+    std::u16string_view name;
+    std::u16string_view parent;
+    int left, top, width, height;
+  };
+  constexpr Case kCases[] = {
+      {u"Form1", u"", 0, 0, 634, 407},
+      {u"Display", u"Frame1", 16, 24, 249, 33},
+      {u"Frame2", u"Form1", 320, 48, 297, 137},
+      {u"Label12", u"Form1", 120, 376, 185, 25},
+      {u"clear", u"Frame1", 16, 216, 33, 37},
+      {u"DotBttn", u"Frame1", 120, 216, 33, 35},
+      {u"Equals", u"Frame1", 168, 224, 97, 25},
+      {u"Label2", u"Frame2", 16, 24, 168, 12},
+      {u"Label1(1)", u"Frame2", 16, 96, 252, 12},
+      {u"HScroll1", u"Frame3", 16, 72, 257, 17},
+      {u"Text3", u"Frame4", 88, 16, 145, 18},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(Name(c.name));
+    const ControlSpec* spec = FindControl(c.name);
+    ASSERT_NE(spec, nullptr);
+    EXPECT_EQ(spec->parent, c.parent);
+    EXPECT_EQ(Pixels(spec->geometry.left), c.left);
+    EXPECT_EQ(Pixels(spec->geometry.top), c.top);
+    EXPECT_EQ(Pixels(spec->geometry.width), c.width);
+    EXPECT_EQ(Pixels(spec->geometry.height), c.height);
+  }
+}
+
+TEST(WindowDescription, FontPixelSizes) {
+  struct Case {
+    std::u16string_view name;
+    int pixels;
+    int weight;
+  };
+  constexpr Case kCases[] = {
+      {u"Form1", 12, 400},   {u"Label1(0)", 24, 400}, {u"Label12", 14, 400},
+      {u"Digits(5)", 14, 700}, {u"DotBttn", 16, 700},  {u"Display", 18, 400},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(Name(c.name));
+    const ControlSpec* spec = FindControl(c.name);
+    ASSERT_NE(spec, nullptr);
+    EXPECT_EQ(PixelSize(spec->font.point_tenths), c.pixels);
+    EXPECT_EQ(spec->font.weight, c.weight);
+  }
+}
+
+TEST(WindowDescription, EveryControlOnceAndUnknownNamesAbsent) {
+  EXPECT_EQ(Description().size(), 47U);  // the form, 45 controls, the timer
+  for (const ControlSpec& spec : Description()) {
+    SCOPED_TRACE(Name(spec.name));
+    EXPECT_EQ(FindControl(spec.name), &spec);
+  }
+  EXPECT_EQ(FindControl(u"Digits"), nullptr);
+  EXPECT_EQ(FindControl(u"Digits(10)"), nullptr);
+  EXPECT_EQ(FindControl(u"display"), nullptr);
+  EXPECT_EQ(FindControl(u""), nullptr);
+}
+
+}  // namespace
+}  // namespace numoria::window

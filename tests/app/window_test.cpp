@@ -1,0 +1,150 @@
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <algorithm>
+#include <vector>
+
+#include "app/clock.h"
+#include "app/tail_label.h"
+#include "app/widget_controls.h"
+#include "app/window_description.h"
+#include "gui_test.h"
+
+namespace numoria::testing {
+namespace {
+
+using WindowTest = GuiTest;
+
+[[nodiscard]] QRect PixelRect(const window::Twips& g) {
+  return {window::Pixels(g.left), window::Pixels(g.top), window::Pixels(g.width),
+          window::Pixels(g.height)};
+}
+
+TEST_F(WindowTest, EveryControlWhereTheDescriptionPutsIt) {
+  EXPECT_EQ(window_->objectName(), QStringLiteral("Form1"));
+  EXPECT_EQ(window_->windowTitle(), QStringLiteral("Numoria"));
+  EXPECT_EQ(window_->size(), QSize(634, 407));
+  for (const window::ControlSpec& spec : window::Description()) {
+    if (spec.kind == window::Kind::kForm || spec.kind == window::Kind::kTimer) continue;
+    SCOPED_TRACE(ToQString(spec.name).toStdString());
+    const QWidget* widget = Find<QWidget>(spec.name);
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->geometry(), PixelRect(spec.geometry));
+    EXPECT_EQ(widget->parentWidget()->objectName(), ToQString(spec.parent));
+  }
+}
+
+TEST_F(WindowTest, ResizingMovesNothing) {
+  std::vector<QRect> before;
+  for (const QWidget* w : window_->findChildren<QWidget*>()) before.push_back(w->geometry());
+  for (const QSize size : {QSize(900, 700), QSize(300, 200), QSize(634, 407)}) {
+    window_->resize(size);
+    QApplication::processEvents();
+    std::vector<QRect> after;
+    for (const QWidget* w : window_->findChildren<QWidget*>()) after.push_back(w->geometry());
+    EXPECT_EQ(after, before);
+  }
+}
+
+TEST_F(WindowTest, AutoSizeLabelFollowsItsCaptionFromAFixedCorner) {
+  auto* label = Find<QLabel>(u"Label2");
+  int last_width = 0;
+  struct Step {
+    std::u16string_view caption;
+    bool wider;
+  };
+  constexpr Step kSteps[] = {{u"计算结果为: 7", true},
+                             {u"计算结果为: 0.333333333333333", true},
+                             {u"公式有错误", false}};
+  for (const auto& step : kSteps) {
+    SCOPED_TRACE(ToQString(step.caption).toStdString());
+    window_->controls().SetCaption(u"Label2", step.caption);
+    EXPECT_EQ(label->pos(), QPoint(16, 24));
+    EXPECT_EQ(label->size(), label->sizeHint());
+    EXPECT_EQ(label->width() > last_width, step.wider);
+    last_width = label->width();
+  }
+}
+
+TEST_F(WindowTest, DisplayKeepsTheNewestDigitsOfALongEntry) {
+  auto* display = Find<QLabel>(u"Display");
+  display->setText(QString(5000, u'1') + QStringLiteral("23456789"));
+  const QImage long_entry = display->grab().toImage();
+  display->setText(QString(60, u'1') + QStringLiteral("23456789"));
+  EXPECT_EQ(display->grab().toImage(), long_entry);
+  display->setText(QStringLiteral("23456789"));
+  EXPECT_NE(display->grab().toImage(), long_entry);
+
+  const QFontMetrics metrics = display->fontMetrics();
+  const QString digits(5000, u'8');
+  const qsizetype shown = VisibleTailLength(digits, metrics, 240);
+  EXPECT_GE(metrics.horizontalAdvance(digits.right(shown)), 240);
+  EXPECT_LT(shown, 100);
+  EXPECT_EQ(VisibleTailLength(u"12", metrics, 240), 2);
+  EXPECT_EQ(VisibleTailLength(u"", metrics, 240), 0);
+}
+
+TEST_F(WindowTest, ClockIsEmptyUntilTheFirstTick) {
+  const auto* timer = window_->findChild<QTimer*>(QStringLiteral("Timer1"));
+  ASSERT_NE(timer, nullptr);
+  EXPECT_EQ(timer->interval(), 600);
+  EXPECT_TRUE(timer->isActive());
+  auto* clock = Find<QLabel>(u"Label12");
+  EXPECT_TRUE(clock->text().isEmpty());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !clock->text().isEmpty(); }, 2000));
+  const QDateTime now = QDateTime::currentDateTime();
+  EXPECT_TRUE(clock->text() == ClockText(now, QLocale()) ||
+              clock->text() == ClockText(now.addSecs(-1), QLocale()))
+      << clock->text().toStdString();
+}
+
+TEST_F(WindowTest, TabVisitsTheControlsInTabIndexOrderBothWays) {
+  const QStringList cycle = {
+      "Equals", "Div", "Times", "Minus", "Plus", "DotBttn", "clear", "Over", "PlusMinus",
+      "Digits(9)", "Digits(8)", "Digits(7)", "Digits(6)", "Digits(5)", "Digits(4)",
+      "Digits(3)", "Digits(2)", "Digits(1)", "Digits(0)", "Text1", "Command1", "Text2",
+      "HScroll1", "Text3", "Text4"};
+  ASSERT_EQ(FocusName(), QStringLiteral("Text3"));
+  qsizetype at = cycle.indexOf(QStringLiteral("Text3"));
+  for (qsizetype step = 0; step < cycle.size(); ++step) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    at = (at + 1) % cycle.size();
+    ASSERT_EQ(FocusName(), cycle[at]) << "Tab " << step;
+  }
+  for (qsizetype step = 0; step < cycle.size(); ++step) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    at = (at + cycle.size() - 1) % cycle.size();
+    ASSERT_EQ(FocusName(), cycle[at]) << "Shift+Tab " << step;
+  }
+}
+
+TEST_F(WindowTest, AmountInputTakesTenCharactersTypedOrPasted) {
+  ASSERT_EQ(FocusName(), QStringLiteral("Text3"));
+  auto* input = Find<QLineEdit>(u"Text3");
+  QTest::keyClicks(input, QStringLiteral("12345678901"));
+  EXPECT_EQ(input->text(), QStringLiteral("1234567890"));
+  input->clear();
+  QTest::keyClicks(input, QStringLiteral("12345678"));
+  QApplication::clipboard()->setText(QStringLiteral("98765"));
+  QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(input->text(), QStringLiteral("1234567898"));
+}
+
+TEST_F(WindowTest, ActivationFromAnotherWindowOfTheProgramFocusesTheAmountInput) {
+  QWidget other;
+  other.show();
+  QApplication::setActiveWindow(&other);
+  Find<QWidget>(u"Text1")->setFocus();
+  QApplication::setActiveWindow(window_.get());
+  EXPECT_EQ(FocusName(), QStringLiteral("Text3"));
+
+  // Coming back from another application leaves the focus where it was.
+  Find<QWidget>(u"Text1")->setFocus();
+  QApplication::setActiveWindow(nullptr);
+  QApplication::setActiveWindow(window_.get());
+  EXPECT_EQ(FocusName(), QStringLiteral("Text1"));
+}
+
+}  // namespace
+}  // namespace numoria::testing
