@@ -54,6 +54,7 @@ struct Level {
   Closing closing;
   Function function;  // for kCall
 };
+static_assert(sizeof(Level) == 32);
 
 // -0 is the identity of +, and 1 × f is f: the first term and factor go
 // through the same operations as the later ones and keep their sign bit.
@@ -110,11 +111,12 @@ class Evaluation {
   enum class Step : std::uint8_t { kFactor, kOperand, kClose, kDone, kFail };
 
   Step EvalExpression(Closing closing, Function function = Function::kSin, double base = 0.0);
+  Step EvalSignedTerm();
   Step EvalSignedFactor();
   Step EvalFactor(double& value);
   Step EvalFunctionOrGroup();
   Step EvalTerm(double factor);
-  Step EvalTermDone();
+  Step AddTerm();
   Step EvalGroup(double& value);
 
   std::u16string_view text_;
@@ -146,11 +148,15 @@ bool Evaluation::Run(double& value) {
 }
 
 // Expression = SignedTerm { ("+" | "-") Term }
-// Opens a level; its terms are added up by EvalTermDone.
+// Opens a level; AddTerm adds its terms up.
 Evaluation::Step Evaluation::EvalExpression(Closing closing, Function function, double base) {
   level_ = FreshLevel(closing, function, base);
-  return EvalSignedFactor();
+  return EvalSignedTerm();
 }
+
+// SignedTerm = SignedFactor { ("*" | "/") Factor }
+// Its factors after the first are multiplied in by EvalTerm, as in a Term.
+Evaluation::Step Evaluation::EvalSignedTerm() { return EvalSignedFactor(); }
 
 // SignedFactor = [ "-" | "+" ] Factor
 // Only the first factor of an Expression comes here. The sign is applied as
@@ -219,13 +225,13 @@ Evaluation::Step Evaluation::EvalTerm(double factor) {
     level_.divide = true;
     return Step::kFactor;
   }
-  return EvalTermDone();
+  return AddTerm();
 }
 
 // Expression = SignedTerm { ("+" | "-") Term }
 // A term is complete: it joins the running sum. A Term after "+" or "-"
 // starts with a plain Factor, never a sign.
-Evaluation::Step Evaluation::EvalTermDone() {
+Evaluation::Step Evaluation::AddTerm() {
   const bool good = level_.subtract ? expression::Subtract(level_.sum, level_.prod)
                                     : expression::Add(level_.sum, level_.prod);
   if (!good) return Step::kFail;
