@@ -21,7 +21,7 @@ struct Formula {
 
 // Numbers and the four operators, cut to exactly `length` characters.
 std::string Chain(std::size_t length) {
-  constexpr std::array<std::string_view, 8> kNumbers = {"12.5", "3", "7.25", "45",
+  constexpr std::array<std::string_view, 8> kNumbers = {"12.5", "3",   "7.25", "45",
                                                         "9",    "0.5", "1024", "6"};
   constexpr std::string_view kOperators = "+*-/";
   std::string chain;
@@ -53,9 +53,9 @@ std::string ForMuparser(std::string text) {
 }
 
 void SetRate(benchmark::State& state, std::size_t length) {
-  state.counters["chars/s"] = benchmark::Counter(
-      static_cast<double>(length) * static_cast<double>(state.iterations()),
-      benchmark::Counter::kIsRate);
+  state.counters["chars/s"] =
+      benchmark::Counter(static_cast<double>(length) * static_cast<double>(state.iterations()),
+                         benchmark::Counter::kIsRate);
 }
 
 void Numoria(benchmark::State& state, const std::string& text) {

@@ -35,7 +35,16 @@ namespace numoria::expression {
 }
 
 enum class Function : std::uint8_t {
-  kSin, kCos, kTan, kLog, kLn, kExp, kArctan, kArcsin, kArccos, kPow,
+  kSin,
+  kCos,
+  kTan,
+  kLog,
+  kLn,
+  kExp,
+  kArctan,
+  kArcsin,
+  kArccos,
+  kPow
 };
 
 struct FunctionName {

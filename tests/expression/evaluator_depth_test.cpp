@@ -72,10 +72,18 @@ TEST(CalculateStringDepth, LongestMixtureEvaluates) {
     std::u16string wrapped;
     double value = want;
     switch (std::uniform_int_distribution<int>(0, 3)(random)) {
-      case 0: wrapped = u"(" + formula + u")"; break;
-      case 1: wrapped = u"SIN(" + formula + u")", value = std::sin(want); break;
-      case 2: wrapped = u"POW(" + formula + u",1)*2", value = std::pow(want, 1.0) * 2; break;
-      default: wrapped = u"POW(1.5,-" + formula + u")", value = std::pow(1.5, -want); break;
+      case 0:
+        wrapped = u"(" + formula + u")";
+        break;
+      case 1:
+        wrapped = u"SIN(" + formula + u")", value = std::sin(want);
+        break;
+      case 2:
+        wrapped = u"POW(" + formula + u",1)*2", value = std::pow(want, 1.0) * 2;
+        break;
+      default:
+        wrapped = u"POW(1.5,-" + formula + u")", value = std::pow(1.5, -want);
+        break;
     }
     if (wrapped.size() > kLongestFormula) break;
     formula = std::move(wrapped);

@@ -153,16 +153,24 @@ TEST(CalculateStringProperty, MutatedFormulasAgreeWithAPlainReading) {
   constexpr std::u16string_view kAlphabet = u"0123456789.E+-*/(),X POW\t";
   FormulaMaker maker(7);
   std::mt19937 random(11);
-  auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n)(random); };
+  auto pick = [&](std::size_t n) {
+    return std::uniform_int_distribution<std::size_t>(0, n)(random);
+  };
   for (int i = 0; i < 20'000; ++i) {
     std::u16string formula;
     static_cast<void>(maker.Make(formula));
     const std::size_t at = pick(formula.size() - 1);
     const char16_t c = kAlphabet[pick(kAlphabet.size() - 1)];
     switch (i % 3) {
-      case 0: formula.erase(at, 1); break;
-      case 1: formula.insert(at, 1, c); break;
-      default: formula[at] = c; break;
+      case 0:
+        formula.erase(at, 1);
+        break;
+      case 1:
+        formula.insert(at, 1, c);
+        break;
+      default:
+        formula[at] = c;
+        break;
     }
     SCOPED_TRACE(Narrow(formula));
     bool good = false;

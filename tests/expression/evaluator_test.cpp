@@ -22,6 +22,7 @@ struct Case {
 };
 
 // Values compared bit for bit: sign of zero and last bit included.
+// clang-format off
 constexpr Case kSuccesses[] = {
     {u"2*(3+4)", 14}, {u"1+2*3", 7}, {u"2*3+1", 7}, {u"10-3-2", 5}, {u"8/4/2", 1},
     {u"10/2*5", 25}, {u"1-2+3", 2}, {u"0.1+0.2-0.3", 0.1 + 0.2 - 0.3}, {u"1/3*3", 1.0 / 3 * 3},
@@ -56,6 +57,7 @@ constexpr Case kSuccesses[] = {
     {u"SIN (0)", 0}, {u"( 1 )", 1}, {u"((2))", 2}, {u"(((1+2)*3))", 9}, {u"(1+2) * 3", 9},
     {u"SIN(0) +1", 1}, {u"EXP(709.78)", 1.7928227943945155e308},
 };
+// clang-format on
 
 TEST(CalculateString, EvaluatesWellFormedFormulas) {
   for (const Case& c : kSuccesses) {
@@ -73,6 +75,7 @@ struct Failure {
   double returned = 0.0;  // the Expression's value when only text is left after it
 };
 
+// clang-format off
 constexpr Failure kFailures[] = {
     // Malformed.
     {u"2*-3"}, {u"1+-2"}, {u"1--2"}, {u"--5"}, {u"-+5"}, {u"-"}, {u""}, {u"   "}, {u".5"},
@@ -92,6 +95,7 @@ constexpr Failure kFailures[] = {
     {u"EXP(709.8)"}, {u"POW(-8,0.5)"}, {u"POW(0,-1)"}, {u"POW(-0,-1)"}, {u"POW(10,400)"},
     {u"(1/0)+1"}, {u"POW(1,2)/0"},
 };
+// clang-format on
 
 TEST(CalculateString, FailsMalformedFormulasAndRunTimeErrors) {
   for (const Failure& c : kFailures) {

@@ -14,17 +14,19 @@ namespace numoria::testing {
 
 using Value = std::optional<double>;  // nullopt: a failure
 
-[[nodiscard]] inline Value Finite(double v) {
-  return std::isfinite(v) ? Value(v) : std::nullopt;
-}
+[[nodiscard]] inline Value Finite(double v) { return std::isfinite(v) ? Value(v) : std::nullopt; }
 
 [[nodiscard]] inline Value Combine(Value a, char16_t op, Value b) {
   if (!a || !b || (op == u'/' && *b == 0.0)) return std::nullopt;
   switch (op) {
-    case u'+': return Finite(*a + *b);
-    case u'-': return Finite(*a - *b);
-    case u'*': return Finite(*a * *b);
-    default: return Finite(*a / *b);
+    case u'+':
+      return Finite(*a + *b);
+    case u'-':
+      return Finite(*a - *b);
+    case u'*':
+      return Finite(*a * *b);
+    default:
+      return Finite(*a / *b);
   }
 }
 
