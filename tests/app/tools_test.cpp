@@ -60,6 +60,26 @@ TEST_F(ToolsTest, FormulaIsEvaluatedByTheButtonOnly) {
   }
 }
 
+TEST_F(ToolsTest, WindowEvaluatesFormulasForAnyX) {
+  struct Case {
+    std::u16string_view formula;
+    double x;
+    bool good;
+    double want;
+  };
+  constexpr Case kCases[] = {
+      {u"2*(3+4)", 1, true, 14}, {u"X*X-1", 3, true, 8}, {u"x", 1, false, 0}, {u"1+2)", 1, false, 0}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(ToQString(c.formula).toStdString());
+    bool good = !c.good;
+    const double value = window_->CalculateString(c.formula, good, c.x);
+    EXPECT_EQ(good, c.good);
+    if (c.good) {
+      EXPECT_EQ(value, c.want);
+    }
+  }
+}
+
 TEST_F(ToolsTest, KeypadAddsAndReportsOverflowInAMessage) {
   const auto press = [&](std::u16string_view key) {
     QTest::mouseClick(Find<QPushButton>(key), Qt::LeftButton);
