@@ -21,7 +21,8 @@ namespace numoria {
 namespace {
 
 constexpr std::array kBindings{
-    Binding{u"Form1", Event::kActivate, [](Handlers& h, std::int16_t) { Form_Activate(h.controls); }},
+    Binding{u"Form1", Event::kActivate,
+            [](Handlers& h, std::int16_t) { Form_Activate(h.controls); }},
     Binding{u"Timer1", Event::kTimer, [](Handlers& h, std::int16_t) { Timer1_Timer(h.controls); }},
     Binding{u"Digits", Event::kClick,
             [](Handlers& h, std::int16_t index) { h.keypad.Digits_Click(index); }},
@@ -56,8 +57,7 @@ constexpr std::array kBindings{
 
 std::span<const Binding> BindingTable() { return kBindings; }
 
-EventBindings::EventBindings(QWidget& form, Handlers handlers)
-    : form_(form), handlers_(handlers) {
+EventBindings::EventBindings(QWidget& form, Handlers handlers) : form_(form), handlers_(handlers) {
   for (const Binding& binding : kBindings) Bind(binding);
   form_.installEventFilter(this);
 }

@@ -23,8 +23,7 @@ MainWindow::MainWindow() : background_(background_picture()) {
 
 MainWindow::~MainWindow() = default;
 
-double MainWindow::CalculateString(std::u16string_view Exppression, bool& Good,
-                                   double xxx) const {
+double MainWindow::CalculateString(std::u16string_view Exppression, bool& Good, double xxx) const {
   return numoria::CalculateString(Exppression, Good, xxx);
 }
 

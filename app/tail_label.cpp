@@ -31,10 +31,10 @@ void TailLabel::paintEvent(QPaintEvent* /*event*/) {
   drawFrame(&painter);
   const QRect area = contentsRect();
   const QString shown = text();
-  const QStringView tail = QStringView(shown).right(
-      VisibleTailLength(shown, fontMetrics(), area.width()));
-  painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                 foregroundRole()));
+  const QStringView tail =
+      QStringView(shown).right(VisibleTailLength(shown, fontMetrics(), area.width()));
+  painter.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
   painter.setClipRect(area);
   painter.drawText(area, static_cast<int>(alignment()) | Qt::TextSingleLine, tail.toString());
 }

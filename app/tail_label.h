@@ -9,8 +9,7 @@ namespace numoria {
 // How many characters from the end of text fill width pixels, counting the
 // one cut by the left edge and one more to allow for kerning. Looks only at
 // the characters that can show, so a text of any length costs the same.
-[[nodiscard]] qsizetype VisibleTailLength(QStringView text, const QFontMetrics& metrics,
-                                          int width);
+[[nodiscard]] qsizetype VisibleTailLength(QStringView text, const QFontMetrics& metrics, int width);
 
 // A single-line, right-aligned label that keeps the end of a text too long
 // for it in view: the newest digits typed on the keypad stay visible and the

@@ -69,8 +69,8 @@ constexpr ControlSpec WindowLabel(std::u16string_view name, std::u16string_view 
   return c;
 }
 
-constexpr ControlSpec TextBox(std::u16string_view name, std::u16string_view parent,
-                              Twips geometry, int tab_index, std::u16string_view accessible_name) {
+constexpr ControlSpec TextBox(std::u16string_view name, std::u16string_view parent, Twips geometry,
+                              int tab_index, std::u16string_view accessible_name) {
   ControlSpec c = Control(name, Kind::kTextBox, parent, u"", geometry, tab_index);
   c.accessible_name = accessible_name;
   return c;

@@ -66,22 +66,22 @@ enum class Alignment : std::uint8_t { kLeft, kRight };
 enum class Border : std::uint8_t { kNone, kFixedSingle };
 
 struct ControlSpec {
-  std::u16string_view name;    // array members carry their index: "Digits(3)"
+  std::u16string_view name;  // array members carry their index: "Digits(3)"
   Kind kind = Kind::kLabel;
   std::u16string_view parent;  // empty for the form itself
   std::u16string_view caption;
-  Twips geometry;              // relative to the parent's outer rectangle
+  Twips geometry;  // relative to the parent's outer rectangle
   int tab_index = kNoTabIndex;
   Font font;
   Colour fore;
   Colour back;
-  bool transparent = false;    // labels: draw the text only
-  bool auto_size = false;      // labels: take the size of the text on one line
+  bool transparent = false;  // labels: draw the text only
+  bool auto_size = false;    // labels: take the size of the text on one line
   Alignment alignment = Alignment::kLeft;
   Border border = Border::kNone;
   std::u16string_view accessible_name;
-  Range range;                 // scroll bars
-  int interval_ms = 0;         // timers
+  Range range;          // scroll bars
+  int interval_ms = 0;  // timers
 };
 
 // Every control, parents before their children; the form comes first.

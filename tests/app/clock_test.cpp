@@ -13,14 +13,10 @@ TEST(WithoutTimeZone, DropsZoneFieldsAndTheirBlank) {
     const char* want;
   };
   constexpr Case kCases[] = {
-      {"t HH:mm:ss", "HH:mm:ss"},
-      {"h:mm:ss AP t", "h:mm:ss AP"},
-      {"HH:mm:ss tttt", "HH:mm:ss"},
-      {"H時mm分ss秒 t", "H時mm分ss秒"},
-      {"HH:mm:ss", "HH:mm:ss"},
-      {"h 'at' t", "h 'at'"},      // t inside quotes is text
-      {"tHH:mm", "HH:mm"},
-      {"", ""},
+      {"t HH:mm:ss", "HH:mm:ss"},    {"h:mm:ss AP t", "h:mm:ss AP"},
+      {"HH:mm:ss tttt", "HH:mm:ss"}, {"H時mm分ss秒 t", "H時mm分ss秒"},
+      {"HH:mm:ss", "HH:mm:ss"},      {"h 'at' t", "h 'at'"},  // t inside quotes is text
+      {"tHH:mm", "HH:mm"},           {"", ""},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.pattern);

@@ -67,8 +67,10 @@ TEST_F(ToolsTest, WindowEvaluatesFormulasForAnyX) {
     bool good;
     double want;
   };
-  constexpr Case kCases[] = {
-      {u"2*(3+4)", 1, true, 14}, {u"X*X-1", 3, true, 8}, {u"x", 1, false, 0}, {u"1+2)", 1, false, 0}};
+  constexpr Case kCases[] = {{u"2*(3+4)", 1, true, 14},
+                             {u"X*X-1", 3, true, 8},
+                             {u"x", 1, false, 0},
+                             {u"1+2)", 1, false, 0}};
   for (const auto& c : kCases) {
     SCOPED_TRACE(ToQString(c.formula).toStdString());
     bool good = !c.good;
@@ -138,10 +140,10 @@ TEST_F(ToolsTest, DiscountFollowsKeysAtOnceAndADragOnlyOnRelease) {
   option.singleStep = bar->singleStep();
   option.pageStep = bar->pageStep();
   option.subControls = QStyle::SC_All;
-  const QPoint thumb = bar->style()
-                           ->subControlRect(QStyle::CC_ScrollBar, &option,
-                                            QStyle::SC_ScrollBarSlider, bar)
-                           .center();
+  const QPoint thumb =
+      bar->style()
+          ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar)
+          .center();
   QSignalSpy changes(bar, &QScrollBar::valueChanged);
   QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, thumb);
   for (int dx = 20; dx <= 120; dx += 20) {

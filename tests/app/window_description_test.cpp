@@ -47,8 +47,8 @@ TEST(WindowDescription, FontPixelSizes) {
     int weight;
   };
   constexpr Case kCases[] = {
-      {u"Form1", 12, 400},   {u"Label1(0)", 24, 400}, {u"Label12", 14, 400},
-      {u"Digits(5)", 14, 700}, {u"DotBttn", 16, 700},  {u"Display", 18, 400},
+      {u"Form1", 12, 400},     {u"Label1(0)", 24, 400}, {u"Label12", 14, 400},
+      {u"Digits(5)", 14, 700}, {u"DotBttn", 16, 700},   {u"Display", 18, 400},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(Name(c.name));

@@ -54,9 +54,8 @@ TEST_F(WindowTest, AutoSizeLabelFollowsItsCaptionFromAFixedCorner) {
     std::u16string_view caption;
     bool wider;
   };
-  constexpr Step kSteps[] = {{u"计算结果为: 7", true},
-                             {u"计算结果为: 0.333333333333333", true},
-                             {u"公式有错误", false}};
+  constexpr Step kSteps[] = {
+      {u"计算结果为: 7", true}, {u"计算结果为: 0.333333333333333", true}, {u"公式有错误", false}};
   for (const auto& step : kSteps) {
     SCOPED_TRACE(ToQString(step.caption).toStdString());
     window_->controls().SetCaption(u"Label2", step.caption);
@@ -100,11 +99,11 @@ TEST_F(WindowTest, ClockIsEmptyUntilTheFirstTick) {
 }
 
 TEST_F(WindowTest, TabVisitsTheControlsInTabIndexOrderBothWays) {
-  const QStringList cycle = {
-      "Equals", "Div", "Times", "Minus", "Plus", "DotBttn", "clear", "Over", "PlusMinus",
-      "Digits(9)", "Digits(8)", "Digits(7)", "Digits(6)", "Digits(5)", "Digits(4)",
-      "Digits(3)", "Digits(2)", "Digits(1)", "Digits(0)", "Text1", "Command1", "Text2",
-      "HScroll1", "Text3", "Text4"};
+  const QStringList cycle = {"Equals",    "Div",       "Times",     "Minus",     "Plus",
+                             "DotBttn",   "clear",     "Over",      "PlusMinus", "Digits(9)",
+                             "Digits(8)", "Digits(7)", "Digits(6)", "Digits(5)", "Digits(4)",
+                             "Digits(3)", "Digits(2)", "Digits(1)", "Digits(0)", "Text1",
+                             "Command1",  "Text2",     "HScroll1",  "Text3",     "Text4"};
   ASSERT_EQ(FocusName(), QStringLiteral("Text3"));
   qsizetype at = cycle.indexOf(QStringLiteral("Text3"));
   for (qsizetype step = 0; step < cycle.size(); ++step) {
