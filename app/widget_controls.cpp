@@ -39,10 +39,10 @@ void WidgetControls::SetCaption(std::u16string_view name, std::u16string_view ca
   QWidget* widget = Find(name);
   if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setText(ToQString(caption));
-    const window::ControlSpec* spec = window::FindControl(name);
+    const window::ControlDescription* entry = window::FindControl(name);
     // adjustSize keeps the top-left corner, so the label grows or shrinks
     // to the right and downwards.
-    if (spec != nullptr && spec->auto_size) label->adjustSize();
+    if (entry != nullptr && entry->auto_size) label->adjustSize();
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     button->setText(ToQString(caption));
   } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {

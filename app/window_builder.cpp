@@ -20,7 +20,7 @@
 namespace numoria {
 namespace {
 
-using window::ControlSpec;
+using window::ControlDescription;
 using window::Kind;
 
 [[nodiscard]] QColor ColourOf(const window::Colour& colour) {
@@ -56,41 +56,41 @@ void SetOpaqueBackground(QWidget& widget, const QColor& colour) {
   widget.setAutoFillBackground(true);
 }
 
-[[nodiscard]] QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent) {
-  const bool right = spec.alignment == window::Alignment::kRight;
+[[nodiscard]] QLabel* MakeLabel(const ControlDescription& entry, QWidget* parent) {
+  const bool right = entry.alignment == window::Alignment::kRight;
   QLabel* label = right ? new TailLabel(parent) : new QLabel(parent);
   label->setTextFormat(Qt::PlainText);
-  label->setText(ToQString(spec.caption));
+  label->setText(ToQString(entry.caption));
   // Ordinary labels break their text at word boundaries inside their width;
   // an auto-size label keeps it on one line, and so does the display.
-  label->setWordWrap(!spec.auto_size && !right);
-  if (spec.border == window::Border::kFixedSingle) {
+  label->setWordWrap(!entry.auto_size && !right);
+  if (entry.border == window::Border::kFixedSingle) {
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
   }
-  if (const QColor fore = ColourOf(spec.fore); fore.isValid()) {
+  if (const QColor fore = ColourOf(entry.fore); fore.isValid()) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, fore);
     label->setPalette(palette);
   }
-  if (!spec.transparent) {
-    const QColor back = ColourOf(spec.back);
+  if (!entry.transparent) {
+    const QColor back = ColourOf(entry.back);
     SetOpaqueBackground(*label, back.isValid() ? back : QApplication::palette().button().color());
   }
   label->setFocusPolicy(Qt::NoFocus);
   return label;
 }
 
-[[nodiscard]] Frame* MakeFrame(const ControlSpec& spec, QWidget* parent) {
-  auto* frame = new Frame(ToQString(spec.caption), parent);
-  frame->SetCaptionColour(ColourOf(spec.fore));
-  SetOpaqueBackground(*frame, ColourOf(spec.back));
+[[nodiscard]] Frame* MakeFrame(const ControlDescription& entry, QWidget* parent) {
+  auto* frame = new Frame(ToQString(entry.caption), parent);
+  frame->SetCaptionColour(ColourOf(entry.fore));
+  SetOpaqueBackground(*frame, ColourOf(entry.back));
   frame->setFocusPolicy(Qt::NoFocus);
   return frame;
 }
 
-[[nodiscard]] PushButton* MakeButton(const ControlSpec& spec, QWidget* parent) {
-  auto* button = new PushButton(ToQString(spec.caption), parent);
+[[nodiscard]] PushButton* MakeButton(const ControlDescription& entry, QWidget* parent) {
+  auto* button = new PushButton(ToQString(entry.caption), parent);
   // Enter presses a button only while it has the focus (see PushButton).
   button->setAutoDefault(false);
   button->setDefault(false);
@@ -98,12 +98,12 @@ void SetOpaqueBackground(QWidget& widget, const QColor& colour) {
   return button;
 }
 
-[[nodiscard]] QScrollBar* MakeScrollBar(const ControlSpec& spec, QWidget* parent) {
+[[nodiscard]] QScrollBar* MakeScrollBar(const ControlDescription& entry, QWidget* parent) {
   auto* bar = new ScrollBar(Qt::Horizontal, parent);
-  bar->setRange(spec.range.minimum, spec.range.maximum);
-  bar->setSingleStep(spec.range.small_change);
-  bar->setPageStep(spec.range.large_change);
-  bar->setValue(spec.range.minimum);
+  bar->setRange(entry.range.minimum, entry.range.maximum);
+  bar->setSingleStep(entry.range.small_change);
+  bar->setPageStep(entry.range.large_change);
+  bar->setValue(entry.range.minimum);
   // The value changes only when a change is complete: never while the thumb
   // is dragged, once when it is released.
   bar->setTracking(false);
@@ -111,18 +111,18 @@ void SetOpaqueBackground(QWidget& widget, const QColor& colour) {
   return bar;
 }
 
-[[nodiscard]] QWidget* MakeWidget(const ControlSpec& spec, QWidget* parent) {
-  switch (spec.kind) {
+[[nodiscard]] QWidget* MakeWidget(const ControlDescription& entry, QWidget* parent) {
+  switch (entry.kind) {
     case Kind::kFrame:
-      return MakeFrame(spec, parent);
+      return MakeFrame(entry, parent);
     case Kind::kLabel:
-      return MakeLabel(spec, parent);
+      return MakeLabel(entry, parent);
     case Kind::kTextBox:
       return new QLineEdit(parent);
     case Kind::kButton:
-      return MakeButton(spec, parent);
+      return MakeButton(entry, parent);
     case Kind::kHScrollBar:
-      return MakeScrollBar(spec, parent);
+      return MakeScrollBar(entry, parent);
     case Kind::kForm:
     case Kind::kTimer:
       break;
@@ -130,18 +130,18 @@ void SetOpaqueBackground(QWidget& widget, const QColor& colour) {
   return nullptr;
 }
 
-void SetUpForm(const ControlSpec& spec, QWidget& form) {
-  form.setObjectName(ToQString(spec.name));
-  form.setWindowTitle(ToQString(spec.caption));
-  form.setFont(FontOf(spec.font));
-  SetOpaqueBackground(form, ColourOf(spec.back));
-  form.resize(PixelRect(spec.geometry).size());
+void SetUpForm(const ControlDescription& entry, QWidget& form) {
+  form.setObjectName(ToQString(entry.name));
+  form.setWindowTitle(ToQString(entry.caption));
+  form.setFont(FontOf(entry.font));
+  SetOpaqueBackground(form, ColourOf(entry.back));
+  form.resize(PixelRect(entry.geometry).size());
 }
 
-void AddTimer(const ControlSpec& spec, QWidget& form) {
+void AddTimer(const ControlDescription& entry, QWidget& form) {
   auto* timer = new QTimer(&form);
-  timer->setObjectName(ToQString(spec.name));
-  timer->setInterval(spec.interval_ms);
+  timer->setObjectName(ToQString(entry.name));
+  timer->setInterval(entry.interval_ms);
   timer->start();
 }
 
@@ -158,23 +158,23 @@ void ChainTabOrder(const std::vector<std::pair<int, QWidget*>>& by_tab_index) {
 void BuildWindow(QWidget& form) {
   QHash<QString, QWidget*> by_name;
   std::vector<std::pair<int, QWidget*>> by_tab_index;
-  for (const ControlSpec& spec : window::Description()) {
-    if (spec.kind == Kind::kForm) {
-      SetUpForm(spec, form);
+  for (const ControlDescription& entry : window::Description()) {
+    if (entry.kind == Kind::kForm) {
+      SetUpForm(entry, form);
       by_name.insert(form.objectName(), &form);
       continue;
     }
-    if (spec.kind == Kind::kTimer) {
-      AddTimer(spec, form);
+    if (entry.kind == Kind::kTimer) {
+      AddTimer(entry, form);
       continue;
     }
-    QWidget* widget = MakeWidget(spec, by_name.value(ToQString(spec.parent), &form));
-    widget->setObjectName(ToQString(spec.name));
-    widget->setGeometry(PixelRect(spec.geometry));
-    if (!spec.font.face.empty()) widget->setFont(FontOf(spec.font));
-    if (!spec.accessible_name.empty()) widget->setAccessibleName(ToQString(spec.accessible_name));
+    QWidget* widget = MakeWidget(entry, by_name.value(ToQString(entry.parent), &form));
+    widget->setObjectName(ToQString(entry.name));
+    widget->setGeometry(PixelRect(entry.geometry));
+    if (!entry.font.face.empty()) widget->setFont(FontOf(entry.font));
+    if (!entry.accessible_name.empty()) widget->setAccessibleName(ToQString(entry.accessible_name));
     by_name.insert(widget->objectName(), widget);
-    if (spec.tab_index != window::kNoTabIndex) by_tab_index.emplace_back(spec.tab_index, widget);
+    if (entry.tab_index != window::kNoTabIndex) by_tab_index.emplace_back(entry.tab_index, widget);
   }
   std::sort(by_tab_index.begin(), by_tab_index.end(),
             [](const auto& a, const auto& b) { return a.first < b.first; });

@@ -19,9 +19,9 @@ constexpr Colour kFrameCaption = Fixed(0x8080FF);
 constexpr Colour kGreen = Fixed(0x008000);
 
 // The fields every control has; the helpers below add what their kind needs.
-constexpr ControlSpec Control(std::u16string_view name, Kind kind, std::u16string_view parent,
+constexpr ControlDescription Control(std::u16string_view name, Kind kind, std::u16string_view parent,
                               std::u16string_view caption, Twips geometry, int tab_index) {
-  ControlSpec c;
+  ControlDescription c;
   c.name = name;
   c.kind = kind;
   c.parent = parent;
@@ -31,61 +31,61 @@ constexpr ControlSpec Control(std::u16string_view name, Kind kind, std::u16strin
   return c;
 }
 
-constexpr ControlSpec Frame(std::u16string_view name, std::u16string_view caption, Twips geometry,
+constexpr ControlDescription Frame(std::u16string_view name, std::u16string_view caption, Twips geometry,
                             int tab_index) {
-  ControlSpec c = Control(name, Kind::kFrame, u"Form1", caption, geometry, tab_index);
+  ControlDescription c = Control(name, Kind::kFrame, u"Form1", caption, geometry, tab_index);
   c.fore = kFrameCaption;
   c.back = kFrameBack;
   return c;
 }
 
 // A keypad key in Frame1.
-constexpr ControlSpec Key(std::u16string_view name, std::u16string_view caption, Twips geometry,
+constexpr ControlDescription Key(std::u16string_view name, std::u16string_view caption, Twips geometry,
                           int tab_index, std::u16string_view accessible_name = {},
                           Font font = kKeyFont) {
-  ControlSpec c = Control(name, Kind::kButton, u"Frame1", caption, geometry, tab_index);
+  ControlDescription c = Control(name, Kind::kButton, u"Frame1", caption, geometry, tab_index);
   c.font = font;
   c.accessible_name = accessible_name;
   return c;
 }
 
 // A transparent label in the window's font and default text colour.
-constexpr ControlSpec PanelLabel(std::u16string_view name, std::u16string_view parent,
+constexpr ControlDescription PanelLabel(std::u16string_view name, std::u16string_view parent,
                                  std::u16string_view caption, Twips geometry, int tab_index,
                                  bool auto_size = false) {
-  ControlSpec c = Control(name, Kind::kLabel, parent, caption, geometry, tab_index);
+  ControlDescription c = Control(name, Kind::kLabel, parent, caption, geometry, tab_index);
   c.transparent = true;
   c.auto_size = auto_size;
   return c;
 }
 
 // A transparent label straight on the window, with a colour and font of its own.
-constexpr ControlSpec WindowLabel(std::u16string_view name, std::u16string_view caption,
+constexpr ControlDescription WindowLabel(std::u16string_view name, std::u16string_view caption,
                                   Twips geometry, int tab_index, Font font, Colour fore) {
-  ControlSpec c = Control(name, Kind::kLabel, u"Form1", caption, geometry, tab_index);
+  ControlDescription c = Control(name, Kind::kLabel, u"Form1", caption, geometry, tab_index);
   c.font = font;
   c.fore = fore;
   c.transparent = true;
   return c;
 }
 
-constexpr ControlSpec TextBox(std::u16string_view name, std::u16string_view parent, Twips geometry,
+constexpr ControlDescription TextBox(std::u16string_view name, std::u16string_view parent, Twips geometry,
                               int tab_index, std::u16string_view accessible_name) {
-  ControlSpec c = Control(name, Kind::kTextBox, parent, u"", geometry, tab_index);
+  ControlDescription c = Control(name, Kind::kTextBox, parent, u"", geometry, tab_index);
   c.accessible_name = accessible_name;
   return c;
 }
 
-constexpr ControlSpec Form() {
-  ControlSpec c = Control(u"Form1", Kind::kForm, u"", u"Numoria", {0, 0, 9510, 6105}, kNoTabIndex);
+constexpr ControlDescription Form() {
+  ControlDescription c = Control(u"Form1", Kind::kForm, u"", u"Numoria", {0, 0, 9510, 6105}, kNoTabIndex);
   c.font = kWindowFont;
   c.back = System(SystemColour::kButtonFace);
   return c;
 }
 
 // The keypad's display: the one opaque label, white, bordered, right-aligned.
-constexpr ControlSpec Display() {
-  ControlSpec c = Control(u"Display", Kind::kLabel, u"Frame1", u"", {240, 360, 3735, 495}, 21);
+constexpr ControlDescription Display() {
+  ControlDescription c = Control(u"Display", Kind::kLabel, u"Frame1", u"", {240, 360, 3735, 495}, 21);
   c.font = kDisplayFont;
   c.back = System(SystemColour::kHighlightText);
   c.alignment = Alignment::kRight;
@@ -94,16 +94,16 @@ constexpr ControlSpec Display() {
   return c;
 }
 
-constexpr ControlSpec DiscountBar() {
-  ControlSpec c =
+constexpr ControlDescription DiscountBar() {
+  ControlDescription c =
       Control(u"HScroll1", Kind::kHScrollBar, u"Frame3", u"", {240, 1080, 3855, 255}, 36);
   c.accessible_name = u"折扣";
   c.range = {0, 10, 1, 1};
   return c;
 }
 
-constexpr ControlSpec Clock() {
-  ControlSpec c = Control(u"Timer1", Kind::kTimer, u"Form1", u"", {}, kNoTabIndex);
+constexpr ControlDescription Clock() {
+  ControlDescription c = Control(u"Timer1", Kind::kTimer, u"Form1", u"", {}, kNoTabIndex);
   c.interval_ms = 600;
   return c;
 }
@@ -171,7 +171,7 @@ constexpr bool ParentsComeFirst() {
   for (std::size_t i = 1; i < kControls.size(); ++i) {
     const auto before = std::span(kControls).first(i);
     if (std::none_of(before.begin(), before.end(),
-                     [&](const ControlSpec& c) { return c.name == kControls[i].parent; })) {
+                     [&](const ControlDescription& c) { return c.name == kControls[i].parent; })) {
       return false;
     }
   }
@@ -184,7 +184,7 @@ constexpr bool TabIndexesAreOneSequence() {
   for (const auto& c : kControls) count += c.tab_index != kNoTabIndex ? 1 : 0;
   for (int index = 0; index < count; ++index) {
     if (std::count_if(kControls.begin(), kControls.end(),
-                      [&](const ControlSpec& c) { return c.tab_index == index; }) != 1) {
+                      [&](const ControlDescription& c) { return c.tab_index == index; }) != 1) {
       return false;
     }
   }
@@ -192,7 +192,7 @@ constexpr bool TabIndexesAreOneSequence() {
 }
 
 constexpr bool WholePixels() {
-  return std::all_of(kControls.begin(), kControls.end(), [](const ControlSpec& c) {
+  return std::all_of(kControls.begin(), kControls.end(), [](const ControlDescription& c) {
     const Twips& g = c.geometry;
     return g.left % kTwipsPerPixel == 0 && g.top % kTwipsPerPixel == 0 &&
            g.width % kTwipsPerPixel == 0 && g.height % kTwipsPerPixel == 0;
@@ -205,11 +205,11 @@ static_assert(WholePixels());
 
 }  // namespace
 
-std::span<const ControlSpec> Description() { return kControls; }
+std::span<const ControlDescription> Description() { return kControls; }
 
-const ControlSpec* FindControl(std::u16string_view name) {
+const ControlDescription* FindControl(std::u16string_view name) {
   const auto it = std::find_if(kControls.begin(), kControls.end(),
-                               [&](const ControlSpec& c) { return c.name == name; });
+                               [&](const ControlDescription& c) { return c.name == name; });
   return it == kControls.end() ? nullptr : &*it;
 }
 

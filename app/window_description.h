@@ -65,7 +65,7 @@ struct Range {
 enum class Alignment : std::uint8_t { kLeft, kRight };
 enum class Border : std::uint8_t { kNone, kFixedSingle };
 
-struct ControlSpec {
+struct ControlDescription {
   std::u16string_view name;  // array members carry their index: "Digits(3)"
   Kind kind = Kind::kLabel;
   std::u16string_view parent;  // empty for the form itself
@@ -85,9 +85,9 @@ struct ControlSpec {
 };
 
 // Every control, parents before their children; the form comes first.
-[[nodiscard]] std::span<const ControlSpec> Description();
+[[nodiscard]] std::span<const ControlDescription> Description();
 
 // The entry of a control, or nullptr for an unknown name.
-[[nodiscard]] const ControlSpec* FindControl(std::u16string_view name);
+[[nodiscard]] const ControlDescription* FindControl(std::u16string_view name);
 
 }  // namespace numoria::window

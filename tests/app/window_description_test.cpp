@@ -30,13 +30,13 @@ TEST(WindowDescription, PixelPlacesOfControls) {
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(Name(c.name));
-    const ControlSpec* spec = FindControl(c.name);
-    ASSERT_NE(spec, nullptr);
-    EXPECT_EQ(spec->parent, c.parent);
-    EXPECT_EQ(Pixels(spec->geometry.left), c.left);
-    EXPECT_EQ(Pixels(spec->geometry.top), c.top);
-    EXPECT_EQ(Pixels(spec->geometry.width), c.width);
-    EXPECT_EQ(Pixels(spec->geometry.height), c.height);
+    const ControlDescription* entry = FindControl(c.name);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->parent, c.parent);
+    EXPECT_EQ(Pixels(entry->geometry.left), c.left);
+    EXPECT_EQ(Pixels(entry->geometry.top), c.top);
+    EXPECT_EQ(Pixels(entry->geometry.width), c.width);
+    EXPECT_EQ(Pixels(entry->geometry.height), c.height);
   }
 }
 
@@ -52,18 +52,18 @@ TEST(WindowDescription, FontPixelSizes) {
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(Name(c.name));
-    const ControlSpec* spec = FindControl(c.name);
-    ASSERT_NE(spec, nullptr);
-    EXPECT_EQ(PixelSize(spec->font.point_tenths), c.pixels);
-    EXPECT_EQ(spec->font.weight, c.weight);
+    const ControlDescription* entry = FindControl(c.name);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(PixelSize(entry->font.point_tenths), c.pixels);
+    EXPECT_EQ(entry->font.weight, c.weight);
   }
 }
 
 TEST(WindowDescription, EveryControlOnceAndUnknownNamesAbsent) {
   EXPECT_EQ(Description().size(), 47U);  // the form, 45 controls, the timer
-  for (const ControlSpec& spec : Description()) {
-    SCOPED_TRACE(Name(spec.name));
-    EXPECT_EQ(FindControl(spec.name), &spec);
+  for (const ControlDescription& entry : Description()) {
+    SCOPED_TRACE(Name(entry.name));
+    EXPECT_EQ(FindControl(entry.name), &entry);
   }
   EXPECT_EQ(FindControl(u"Digits"), nullptr);
   EXPECT_EQ(FindControl(u"Digits(10)"), nullptr);

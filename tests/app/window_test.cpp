@@ -25,13 +25,13 @@ TEST_F(WindowTest, EveryControlWhereTheDescriptionPutsIt) {
   EXPECT_EQ(window_->objectName(), QStringLiteral("Form1"));
   EXPECT_EQ(window_->windowTitle(), QStringLiteral("Numoria"));
   EXPECT_EQ(window_->size(), QSize(634, 407));
-  for (const window::ControlSpec& spec : window::Description()) {
-    if (spec.kind == window::Kind::kForm || spec.kind == window::Kind::kTimer) continue;
-    SCOPED_TRACE(ToQString(spec.name).toStdString());
-    const QWidget* widget = Find<QWidget>(spec.name);
+  for (const window::ControlDescription& entry : window::Description()) {
+    if (entry.kind == window::Kind::kForm || entry.kind == window::Kind::kTimer) continue;
+    SCOPED_TRACE(ToQString(entry.name).toStdString());
+    const QWidget* widget = Find<QWidget>(entry.name);
     ASSERT_NE(widget, nullptr);
-    EXPECT_EQ(widget->geometry(), PixelRect(spec.geometry));
-    EXPECT_EQ(widget->parentWidget()->objectName(), ToQString(spec.parent));
+    EXPECT_EQ(widget->geometry(), PixelRect(entry.geometry));
+    EXPECT_EQ(widget->parentWidget()->objectName(), ToQString(entry.parent));
   }
 }
 
