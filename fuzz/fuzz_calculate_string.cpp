@@ -10,8 +10,9 @@
 //   0  the bytes as UTF-16 code units, any text at all;
 //   1  one formula character a byte, from the characters the grammar knows;
 //   2  one token a byte (function names with their "(", numbers, operators);
-//   3  deep nesting: a 16-bit depth, a byte choosing the opening, and a
-//      formula of characters as in 1, wrapped depth times.
+//   3  nesting: a 16-bit depth, a byte choosing the opening (low three
+//      bits) and the depth's range (top three bits), and a formula of
+//      characters as in 1, wrapped depth times.
 
 #include <array>
 #include <cmath>
@@ -68,9 +69,13 @@ struct Outcome {
   return formula;
 }
 
+// Deep formulas cost milliseconds each, so only one choice byte in eight
+// (top three bits set) goes deeper than 63 levels.
 [[nodiscard]] std::u16string Nested(Bytes bytes) {
-  const auto depth = numoria::fuzz::TakeInteger<std::uint16_t>(bytes) % kDeepest;
-  const auto opening = kOpenings[numoria::fuzz::TakeInteger<std::uint8_t>(bytes) % kOpenings.size()];
+  const auto raw_depth = numoria::fuzz::TakeInteger<std::uint16_t>(bytes);
+  const auto choice = numoria::fuzz::TakeInteger<std::uint8_t>(bytes);
+  const std::size_t depth = raw_depth % ((choice >> 5) == 7 ? kDeepest : 64);
+  const auto opening = kOpenings[choice % kOpenings.size()];
   std::u16string formula;
   formula.reserve(depth * (opening.size() + 1) + bytes.size());
   for (std::size_t i = 0; i < depth; ++i) {

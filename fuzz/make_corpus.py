@@ -34,7 +34,8 @@ def formula(text, x_index=0):
 
 
 def nested(depth, opening, inner):
-    return bytes([3]) + struct.pack("<HB", depth, opening) + alphabet(inner, FORMULA_CHARACTERS)
+    deep = 0xE0 if depth >= 64 else 0  # the top bits that let the depth pass 63
+    return bytes([3]) + struct.pack("<HB", depth, opening | deep) + alphabet(inner, FORMULA_CHARACTERS)
 
 
 def calculate_string_seeds():
@@ -55,6 +56,7 @@ def calculate_string_seeds():
     seeds["X*X with X=1E300"] = formula("X*X", 6)
     seeds["POW(X,2) with X=3"] = formula("POW(X,2)", 5)
     seeds["LN(X) with X=0"] = formula("LN(X)", 1)
+    seeds["60 groups"] = nested(60, 0, "1")
     seeds["100 groups"] = nested(100, 0, "1")
     seeds["16382 groups"] = nested(16382, 0, "1")
     seeds["16383 groups"] = nested(16383, 0, "1")
