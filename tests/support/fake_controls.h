@@ -29,34 +29,27 @@ class FakeControls : public Controls {
   [[nodiscard]] std::u16string Caption(std::u16string_view name) const override {
     return Find(name).caption;
   }
-  void SetCaption(std::u16string_view name, std::u16string_view caption) override {
-    controls_[std::u16string(name)].caption = caption;
-  }
   [[nodiscard]] std::u16string Text(std::u16string_view name) const override {
     return Find(name).text;
-  }
-  void SetText(std::u16string_view name, std::u16string_view text) override {
-    controls_[std::u16string(name)].text = text;
   }
   [[nodiscard]] std::int16_t Value(std::u16string_view name) const override {
     return Find(name).value;
   }
-  void SetMaxLength(std::u16string_view name, int max_length) override {
-    controls_[std::u16string(name)].max_length = max_length;
-  }
+  void SetCaption(std::u16string_view name, std::u16string_view v) override { At(name).caption = v; }
+  void SetText(std::u16string_view name, std::u16string_view v) override { At(name).text = v; }
+  void SetMaxLength(std::u16string_view name, int v) override { At(name).max_length = v; }
   void SetFocus(std::u16string_view name) override { focus_ = name; }
   void ShowMessage(std::u16string_view text, std::u16string_view caption) override {
     messages_.push_back({std::u16string(text), std::u16string(caption)});
   }
 
-  void SetValue(std::u16string_view name, std::int16_t value) {
-    controls_[std::u16string(name)].value = value;
-  }
+  void SetValue(std::u16string_view name, std::int16_t v) { At(name).value = v; }
   [[nodiscard]] int MaxLength(std::u16string_view name) const { return Find(name).max_length; }
   [[nodiscard]] const std::u16string& focus() const { return focus_; }
   [[nodiscard]] const std::vector<Message>& messages() const { return messages_; }
 
  private:
+  Control& At(std::u16string_view name) { return controls_[std::u16string(name)]; }
   [[nodiscard]] const Control& Find(std::u16string_view name) const {
     static const Control kEmpty;
     const auto it = controls_.find(std::u16string(name));
