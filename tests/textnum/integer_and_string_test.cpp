@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "tests/textnum/test_support.h"
+#include "tests/support/checks.h"
 #include "textnum/textnum.h"
 
 namespace numoria {
@@ -14,20 +14,11 @@ using testing::ExpectError;
 using testing::Narrow;
 
 TEST(ToInteger, RoundsHalfToEven) {
-  const struct {
-    double input;
-    std::int32_t want;
-  } kCases[] = {{2.5, 2},
-                {3.5, 4},
-                {-2.5, -2},
-                {-3.5, -4},
-                {0.5, 0},
-                {1.5, 2},
-                {-0.4, 0},
-                {2.6, 3},
-                {32767.4, 32767},
-                {-32768.5, -32768},
-                {0.49999999999999994, 0}};
+  // clang-format off
+  const struct { double input; std::int32_t want; } kCases[] = {
+      {2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {0.5, 0}, {1.5, 2}, {-0.4, 0}, {2.6, 3},
+      {32767.4, 32767}, {-32768.5, -32768}, {0.49999999999999994, 0}};
+  // clang-format on
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.input);
     EXPECT_EQ(ToInt16(c.input), c.want);
@@ -41,9 +32,8 @@ TEST(ToInteger, RoundsHalfToEven) {
 
 TEST(ToInteger, OutOfRangeIsOverflow) {
   constexpr double kInf = std::numeric_limits<double>::infinity();
-  const double k16[] = {
-      32767.5, -32768.6, 40000, 1e300, kInf, -kInf, std::numeric_limits<double>::quiet_NaN()};
-  for (const double input : k16) {
+  for (const double input :
+       {32767.5, -32768.6, 40000.0, 1e300, kInf, -kInf, std::numeric_limits<double>::quiet_NaN()}) {
     SCOPED_TRACE(input);
     ExpectError(ErrorNumber::kOverflow, [&] { (void)ToInt16(input); });
   }
@@ -57,39 +47,22 @@ TEST(ToInteger, OutOfRangeIsOverflow) {
 }
 
 TEST(StringOps, EdgeBehaviour) {
-  const struct {
-    std::u16string got;
-    std::u16string_view want;
-  } kCases[] = {
-      {Left(u"abc", 0), u""},
-      {Left(u"abc", 2), u"ab"},
-      {Left(u"abc", 5), u"abc"},
-      {Right(u"abc", 0), u""},
-      {Right(u"abc", 2), u"bc"},
-      {Right(u"abc", 5), u"abc"},
-      {Mid(u"abcdef", 2, 3), u"bcd"},
-      {Mid(u"abc", 3, 5), u"c"},
-      {Mid(u"abc", 4, 1), u""},
-      {Mid(u"abc", 1, 0), u""},
-      {Mid(u"abc", 2), u"bc"},
-      {Mid(u"abc", 9), u""},
-      {Mid(u"壹仟零壹元", 3, 1), u"零"},
-  };
+  // clang-format off
+  const struct { std::u16string got; std::u16string_view want; } kCases[] = {
+      {Left(u"abc", 0), u""}, {Left(u"abc", 2), u"ab"}, {Left(u"abc", 5), u"abc"},
+      {Right(u"abc", 0), u""}, {Right(u"abc", 2), u"bc"}, {Right(u"abc", 5), u"abc"},
+      {Mid(u"abcdef", 2, 3), u"bcd"}, {Mid(u"abc", 3, 5), u"c"}, {Mid(u"abc", 4, 1), u""},
+      {Mid(u"abc", 1, 0), u""}, {Mid(u"abc", 2), u"bc"}, {Mid(u"abc", 9), u""},
+      {Mid(u"壹仟零壹元", 3, 1), u"零"}};
+  const struct { std::u16string_view s, sub; std::int32_t want; } kInStr[] = {
+      {u"abcabc", u"ca", 3}, {u"abc", u"x", 0}, {u"ABC", u"b", 0}, {u"abc", u"", 1},
+      {u"", u"", 0}, {u"", u"a", 0}, {u"12.5", u".", 3}, {u"壹仟零壹元", u"零", 3}};
+  // clang-format on
   for (const auto& c : kCases) {
     SCOPED_TRACE(Narrow(c.want));
     EXPECT_EQ(c.got, c.want);
   }
-}
-
-TEST(StringOps, InStrAndLen) {
-  const struct {
-    std::u16string_view s;
-    std::u16string_view sub;
-    std::int32_t want;
-  } kCases[] = {
-      {u"abcabc", u"ca", 3}, {u"abc", u"x", 0}, {u"ABC", u"b", 0},  {u"abc", u"", 1},
-      {u"", u"", 0},         {u"", u"a", 0},    {u"12.5", u".", 3}, {u"壹仟零壹元", u"零", 3}};
-  for (const auto& c : kCases) {
+  for (const auto& c : kInStr) {
     SCOPED_TRACE(Narrow(c.s) + " / " + Narrow(c.sub));
     EXPECT_EQ(InStr(c.s, c.sub), c.want);
   }
@@ -107,14 +80,11 @@ TEST(StringOps, BadArgumentsAreInvalid) {
 }
 
 TEST(RuntimeError, NumbersAndDescriptions) {
-  const struct {
-    ErrorNumber kind;
-    int number;
-    std::u16string_view description;
-  } kCases[] = {{ErrorNumber::kInvalidArgument, 5, u"无效的过程调用或参数"},
-                {ErrorNumber::kOverflow, 6, u"溢出"},
-                {ErrorNumber::kDivisionByZero, 11, u"除数为零"},
-                {ErrorNumber::kTypeMismatch, 13, u"类型不匹配"}};
+  // clang-format off
+  const struct { ErrorNumber kind; int number; std::u16string_view description; } kCases[] = {
+      {ErrorNumber::kInvalidArgument, 5, u"无效的过程调用或参数"}, {ErrorNumber::kOverflow, 6, u"溢出"},
+      {ErrorNumber::kDivisionByZero, 11, u"除数为零"}, {ErrorNumber::kTypeMismatch, 13, u"类型不匹配"}};
+  // clang-format on
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.number);
     const RuntimeError error(c.kind);

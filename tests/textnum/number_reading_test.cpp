@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "tests/textnum/test_support.h"
+#include "tests/support/checks.h"
 #include "textnum/textnum.h"
 
 namespace numoria {
@@ -14,91 +14,50 @@ using testing::ExpectError;
 using testing::Narrow;
 
 struct ValueCase {
-  std::u16string_view input;
+  std::u16string input;
   double want;
 };
 
 TEST(NumericValue, ReadsAsFarAsTheTextFits) {
+  // clang-format off
   const ValueCase kCases[] = {
-      {u"", 0},
-      {u"ERROR", 0},
-      {u"abc", 0},
-      {u".", 0},
-      {u"-", 0},
-      {u"+-5", 0},
-      {u"E5", 0},
-      {u"12.5", 12.5},
-      {u".5", 0.5},
-      {u"12abc", 12},
-      {u"1,000", 1},
-      {u"1.2.3", 1.2},
-      {u"-7", -7},
-      {u"1E+15", 1e15},
-      {u"5 E 3", 5000},
-      {u"2E", 2},
-      {u"2E-", 2},
-      {u" 1 2.5", 12.5},
-      {u"1e3", 1000},
-      {u"1d2", 100},
-      {u"1D-2", 0.01},
-      {u"+\t4\n2", 42},
-      {u"- 1.5e-3", -0.0015},
-      {u"1E3.5", 1000},
-      {u"007.50", 7.5},
-      {u"0.000123", 0.000123},
-      {u"1\r2", 1},
-      {u"１２", 0},
-      {u"0E99999", 0},
-      {u"1E-400", 0},
-      {u"1E-99999999999999999999", 0},
-      {u"4.9E-324", 4.9406564584124654e-324},
-      {u"1.7976931348623158E308", DBL_MAX},
+      {u"", 0}, {u"ERROR", 0}, {u"abc", 0}, {u".", 0}, {u"-", 0}, {u"+-5", 0}, {u"E5", 0},
+      {u"12.5", 12.5}, {u".5", 0.5}, {u"12abc", 12}, {u"1,000", 1}, {u"1.2.3", 1.2}, {u"-7", -7},
+      {u"1E+15", 1e15}, {u"5 E 3", 5000}, {u"2E", 2}, {u"2E-", 2}, {u" 1 2.5", 12.5},
+      {u"1e3", 1000}, {u"1d2", 100}, {u"1D-2", 0.01}, {u"+\t4\n2", 42}, {u"- 1.5e-3", -0.0015},
+      {u"1E3.5", 1000}, {u"007.50", 7.5}, {u"0.000123", 0.000123}, {u"1\r2", 1}, {u"１２", 0},
+      {u"0E99999", 0}, {u"1E-400", 0}, {u"1E-99999999999999999999", 0},
+      {u"4.9E-324", 4.9406564584124654e-324}, {u"1.7976931348623158E308", DBL_MAX},
       {u"9007199254740993", 9007199254740992.0},  // a tie goes to the even neighbour
-  };
+      // A trailing 1 far past the first 800 digits still breaks the tie upwards.
+      {u"9007199254740993." + std::u16string(5000, u'0') + u"1", 9007199254740994.0},
+      {u"0." + std::u16string(40000, u'0') + u"25E40001", 2.5},
+      {std::u16string(50000, u'1') + u"E-49999", 1.1111111111111112}};
+  // clang-format on
   for (const auto& c : kCases) {
-    SCOPED_TRACE(Narrow(c.input));
+    SCOPED_TRACE(Narrow(c.input.substr(0, 40)));
     EXPECT_EQ(NumericValue(c.input), c.want);
   }
+  EXPECT_TRUE(std::signbit(NumericValue(u"-1E-400")));  // underflow keeps the sign
 }
 
-TEST(NumericValue, UnderflowKeepsTheSign) { EXPECT_TRUE(std::signbit(NumericValue(u"-1E-400"))); }
-
 TEST(NumericValue, OverflowIsAnError) {
-  const std::u16string_view kCases[] = {u"1E400", u"-1E309", u"1.797693134862316E308",
-                                        u"1E99999999999999999999"};
-  for (const auto input : kCases) {
+  const std::u16string kCases[] = {u"1E400", u"-1E309", u"1.797693134862316E308",
+                                   u"1E99999999999999999999", std::u16string(309, u'9')};
+  for (const auto& input : kCases) {
     SCOPED_TRACE(Narrow(input));
     ExpectError(ErrorNumber::kOverflow, [&] { (void)NumericValue(input); });
   }
-  ExpectError(ErrorNumber::kOverflow, [] { (void)NumericValue(std::u16string(309, u'9')); });
-}
-
-TEST(NumericValue, LongDigitRunsRoundExactly) {
-  // A trailing 1 far past the first 800 digits still breaks the tie upwards.
-  const std::u16string above_tie = u"9007199254740993." + std::u16string(5000, u'0') + u"1";
-  EXPECT_EQ(NumericValue(above_tie), 9007199254740994.0);
-  const std::u16string tiny = u"0." + std::u16string(40000, u'0') + u"25E40001";
-  EXPECT_EQ(NumericValue(tiny), 2.5);
-  const std::u16string huge = std::u16string(50000, u'1') + u"E-49999";
-  EXPECT_EQ(NumericValue(huge), 1.1111111111111112);
 }
 
 TEST(StrictNumber, ReadsCompleteNumbers) {
+  // clang-format off
   const ValueCase kCases[] = {
-      {u"12", 12},
-      {u"  -2.5  ", -2.5},
-      {u"1,000", 1000},
-      {u"1,0", 10},
-      {u"1,234,567.25", 1234567.25},
-      {u"1.", 1},
-      {u".5", 0.5},
-      {u"+1d-2", 0.01},
-      {u"-2.5E3", -2500},
-      {u"3e+2", 300},
-      {u"1E-400", 0},
-      {u"0E99999", 0},
-      {u"4.94065645841247E-324", 4.9406564584124654e-324},
-  };
+      {u"12", 12}, {u"  -2.5  ", -2.5}, {u"1,000", 1000}, {u"1,0", 10},
+      {u"1,234,567.25", 1234567.25}, {u"1.", 1}, {u".5", 0.5}, {u"+1d-2", 0.01},
+      {u"-2.5E3", -2500}, {u"3e+2", 300}, {u"1E-400", 0}, {u"0E99999", 0},
+      {u"4.94065645841247E-324", 4.9406564584124654e-324}};
+  // clang-format on
   for (const auto& c : kCases) {
     SCOPED_TRACE(Narrow(c.input));
     EXPECT_EQ(StrictNumber(c.input), c.want);
