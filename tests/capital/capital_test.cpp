@@ -6,26 +6,24 @@
 #include <string>
 #include <string_view>
 
+#include "tests/support/checks.h"
 #include "tests/support/fake_controls.h"
 
 namespace numoria {
 namespace {
 
+using testing::Narrow;
+
 constexpr std::u16string_view kBadFormat = u"金额格式有误";
 constexpr std::u16string_view kOutOfRange = u"金额超出范围";
 
 TEST(CapitalWords, DigitsAndUnits) {
-  struct Case {
-    std::int16_t index;
-    std::u16string_view digit;
-    std::u16string_view unit;
-  };
-  constexpr Case kCases[] = {
-      {-32768, u"", u""}, {-1, u"", u""},    {0, u"零", u""},   {1, u"壹", u""},
-      {2, u"贰", u"拾"},  {3, u"叁", u"佰"}, {4, u"肆", u"仟"}, {5, u"伍", u"万"},
-      {6, u"陆", u"拾"},  {7, u"柒", u"佰"}, {8, u"捌", u"仟"}, {9, u"玖", u"亿"},
-      {10, u"", u"拾"},   {11, u"", u""},    {32767, u"", u""},
-  };
+  // clang-format off
+  constexpr struct { std::int16_t index; std::u16string_view digit, unit; } kCases[] = {
+      {-32768, u"", u""}, {-1, u"", u""}, {0, u"零", u""}, {1, u"壹", u""}, {2, u"贰", u"拾"},
+      {3, u"叁", u"佰"}, {4, u"肆", u"仟"}, {5, u"伍", u"万"}, {6, u"陆", u"拾"}, {7, u"柒", u"佰"},
+      {8, u"捌", u"仟"}, {9, u"玖", u"亿"}, {10, u"", u"拾"}, {11, u"", u""}, {32767, u"", u""}};
+  // clang-format on
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.index);
     EXPECT_EQ(CapitalDigit(c.index), c.digit);
@@ -33,91 +31,39 @@ TEST(CapitalWords, DigitsAndUnits) {
   }
 }
 
+// Whole amounts are read exhaustively in capital_reading_test.cpp; these rows
+// pin the zero, 万 and 亿 rules, fractions, and every refusal.
 TEST(CapitalAmount, Table) {
   struct Case {
-    std::u16string_view input;
+    std::u16string input;
     std::u16string_view want;
   };
-  constexpr Case kCases[] = {
-      {u"", u"元"},
-      {u"0", u"元"},
-      {u"5", u"伍元"},
-      {u"10", u"壹拾元"},
-      {u"101", u"壹佰零壹元"},
-      {u"110", u"壹佰壹拾元"},
-      {u"1001", u"壹仟零壹元"},
-      {u"1010", u"壹仟零壹拾元"},
-      {u"10000", u"壹万元"},
-      {u"10001", u"壹万零壹元"},
-      {u"100000", u"壹拾万元"},
-      {u"100500", u"壹拾万零伍佰元"},
-      {u"105000", u"壹拾万伍仟元"},
-      {u"1000000", u"壹佰万元"},
-      {u"1000001", u"壹佰万零壹元"},
-      {u"12345678", u"壹仟贰佰叁拾肆万伍仟陆佰柒拾捌元"},
-      {u"120000000", u"壹亿贰仟万元"},
-      {u"100000000", u"壹亿元"},
-      {u"100000001", u"壹亿零壹元"},
-      {u"101000000", u"壹亿零壹佰万元"},
-      {u"1000000000", u"壹拾亿元"},
-      {u"1000000001", u"壹拾亿零壹元"},
-      {u"1000010000", u"壹拾亿零壹万元"},
-      {u"1010000000", u"壹拾亿壹仟万元"},
-      {u"1234567890", u"壹拾贰亿叁仟肆佰伍拾陆万柒仟捌佰玖拾元"},
-      {u"2147483647", u"贰拾壹亿肆仟柒佰肆拾捌万叁仟陆佰肆拾柒元"},
-      {u"05", u"零伍元"},
-      {u"007", u"零柒元"},
-      {u"000", u"元"},
-      {u"00000", u"元"},
-      {u"000010000", u"零壹万元"},
-      {u"0000000001", u"零壹元"},
+  // clang-format off
+  const Case kCases[] = {
+      {u"", u"元"}, {u"0", u"元"}, {u"101", u"壹佰零壹元"}, {u"1010", u"壹仟零壹拾元"},
+      {u"10001", u"壹万零壹元"}, {u"100500", u"壹拾万零伍佰元"}, {u"105000", u"壹拾万伍仟元"},
+      {u"10101000", u"壹仟零壹拾万壹仟元"}, {u"100000001", u"壹亿零壹元"},
+      {u"101000000", u"壹亿零壹佰万元"}, {u"1000010000", u"壹拾亿零壹万元"},
+      {u"1010000000", u"壹拾亿壹仟万元"}, {u"2147483647", u"贰拾壹亿肆仟柒佰肆拾捌万叁仟陆佰肆拾柒元"},
+      {u"05", u"零伍元"}, {u"000", u"元"}, {u"000010000", u"零壹万元"},
       {u"00000000002147483647", u"零贰拾壹亿肆仟柒佰肆拾捌万叁仟陆佰肆拾柒元"},
-      {u".", u"元"},
-      {u"12.", u"壹拾贰元"},
-      {u"12.0", u"壹拾贰元"},
-      {u"12.5", u"壹拾贰元伍角"},
-      {u"12.05", u"壹拾贰元伍分"},
-      {u"12.50", u"壹拾贰元伍角零分"},
-      {u"12.00", u"壹拾贰元零分"},
-      {u"12.345", u"壹拾贰元叁角肆分"},
-      {u".5", u"元伍角"},
-      {u"0.5", u"元伍角"},
-      {u"0.05", u"元伍分"},
-      {u"0.999", u"元玖角玖分"},
-      {u"12345678.9", u"壹仟贰佰叁拾肆万伍仟陆佰柒拾捌元玖角"},
-      // Error rows.
-      {u"1.2.3", kBadFormat},
-      {u"1..5", kBadFormat},
-      {u"1.a", kBadFormat},
-      {u"1. ", kBadFormat},
-      {u"1.23x", kBadFormat},
-      {u"-5", kBadFormat},
-      {u"+1", kBadFormat},
-      {u" 5", kBadFormat},
-      {u"5 ", kBadFormat},
-      {u"1,000", kBadFormat},
-      {u"1a", kBadFormat},
-      {u"１２", kBadFormat},
-      {u"99999999999.x", kBadFormat},
-      {u"2147483648", kOutOfRange},
-      {u"9999999999", kOutOfRange},
-      {u"10000000000", kOutOfRange},
-      {u"00000000002147483648.5", kOutOfRange},
-  };
+      {std::u16string(100000, u'0') + u"1.5", u"零壹元伍角"},
+      {u".", u"元"}, {u"12.", u"壹拾贰元"}, {u"12.0", u"壹拾贰元"}, {u"12.5", u"壹拾贰元伍角"},
+      {u"12.05", u"壹拾贰元伍分"}, {u"12.50", u"壹拾贰元伍角零分"}, {u"12.00", u"壹拾贰元零分"},
+      {u"12.345", u"壹拾贰元叁角肆分"}, {u".5", u"元伍角"}, {u"0.05", u"元伍分"},
+      {u"0.999", u"元玖角玖分"}, {u"1." + std::u16string(100000, u'9'), u"壹元玖角玖分"},
+      {u"1.2.3", kBadFormat}, {u"1..5", kBadFormat}, {u"1.a", kBadFormat}, {u"1. ", kBadFormat},
+      {u"1.23x", kBadFormat}, {u"-5", kBadFormat}, {u"+1", kBadFormat}, {u" 5", kBadFormat},
+      {u"5 ", kBadFormat}, {u"1,000", kBadFormat}, {u"1a", kBadFormat}, {u"１２", kBadFormat},
+      {u"99999999999.x", kBadFormat}, {std::u16string(u"1\0", 2), kBadFormat},
+      {u"\xD800", kBadFormat}, {u"1.\xDC00", kBadFormat},
+      {u"2147483648", kOutOfRange}, {u"9999999999", kOutOfRange}, {u"10000000000", kOutOfRange},
+      {u"00000000002147483648.5", kOutOfRange}, {std::u16string(100000, u'9'), kOutOfRange}};
+  // clang-format on
   for (const auto& c : kCases) {
-    SCOPED_TRACE(::testing::PrintToString(std::u16string(c.input)));
+    SCOPED_TRACE(Narrow(c.input.substr(0, 30)));
     EXPECT_EQ(CapitalAmount(c.input), c.want);
   }
-}
-
-TEST(CapitalAmount, AnyTextGivesAnAnswer) {
-  const std::u16string nul(u"1\0", 2);
-  EXPECT_EQ(CapitalAmount(nul), kBadFormat);
-  EXPECT_EQ(CapitalAmount(u"\xD800"), kBadFormat);
-  EXPECT_EQ(CapitalAmount(u"1.\xDC00"), kBadFormat);
-  EXPECT_EQ(CapitalAmount(std::u16string(100000, u'9')), kOutOfRange);
-  EXPECT_EQ(CapitalAmount(std::u16string(100000, u'0') + u"1.5"), u"零壹元伍角");
-  EXPECT_EQ(CapitalAmount(u"1." + std::u16string(100000, u'9')), u"壹元玖角玖分");
 }
 
 TEST(Text3Change, TypingKeyByKey) {
@@ -128,7 +74,7 @@ TEST(Text3Change, TypingKeyByKey) {
       {u"", u"元"},             {u"3000000000", kOutOfRange},
   };
   for (const auto& [typed, shown] : kSteps) {
-    SCOPED_TRACE(::testing::PrintToString(std::u16string(typed)));
+    SCOPED_TRACE(Narrow(typed));
     controls.SetText(u"Text3", typed);
     Text3_Change(controls);
     EXPECT_EQ(controls.Text(u"Text4"), shown);
