@@ -1,52 +1,41 @@
+// The longest formulas, nested as deep as they can be, evaluate on a thread
+// whose whole stack is 256 KiB as well as on the main thread.
+
 #include <gtest/gtest.h>
 #include <pthread.h>
 
 #include <cmath>
-#include <cstddef>
 #include <random>
 #include <string>
-#include <utility>
 
 #include "expression/evaluator.h"
 
 namespace numoria {
 namespace {
 
-struct Outcome {
+struct Job {
+  const std::u16string* formula;
   bool good = false;
   double value = 0.0;
 };
 
-// Evaluates on a thread whose whole stack is 256 KiB.
-Outcome EvaluateOnSmallStack(const std::u16string& formula) {
-  struct Job {
-    const std::u16string* formula;
-    Outcome outcome;
-  } job{&formula, {}};
+void ExpectEverywhere(const std::u16string& formula, bool good, double value) {
+  Job small{&formula};
   pthread_attr_t attributes;
   pthread_attr_init(&attributes);
-  EXPECT_EQ(pthread_attr_setstacksize(&attributes, 256 * 1024), 0);
+  ASSERT_EQ(pthread_attr_setstacksize(&attributes, 256 * 1024), 0);
   pthread_t thread;
-  const int created = pthread_create(
-      &thread, &attributes,
-      [](void* argument) -> void* {
-        auto* j = static_cast<Job*>(argument);
-        j->outcome.value = CalculateString(*j->formula, j->outcome.good, 1.0);
-        return nullptr;
-      },
-      &job);
+  const auto run = [](void* job) -> void* {
+    auto* j = static_cast<Job*>(job);
+    j->value = CalculateString(*j->formula, j->good, 1.0);
+    return nullptr;
+  };
+  ASSERT_EQ(pthread_create(&thread, &attributes, run, &small), 0);
   pthread_attr_destroy(&attributes);
-  EXPECT_EQ(created, 0);
-  if (created == 0) pthread_join(thread, nullptr);
-  return job.outcome;
-}
-
-void ExpectEverywhere(const std::u16string& formula, bool good, double value) {
-  for (const Outcome got : {EvaluateOnSmallStack(formula), [&] {
-                              Outcome o;
-                              o.value = CalculateString(formula, o.good, 1.0);
-                              return o;
-                            }()}) {
+  pthread_join(thread, nullptr);
+  Job main_thread{&formula};
+  run(&main_thread);
+  for (const Job& got : {small, main_thread}) {
     EXPECT_EQ(got.good, good);
     EXPECT_EQ(got.value, value);
   }
@@ -58,8 +47,7 @@ TEST(CalculateStringDepth, DeepestGroupsEvaluate) {
       std::u16string(kDeepest, u'(') + u"-7" + std::u16string(kDeepest, u')');
   ASSERT_EQ(formula.size(), kLongestFormula);
   ExpectEverywhere(formula, true, -7.0);
-  // One level more is one character too many.
-  ExpectEverywhere(u"(" + formula + u")", false, 0.0);
+  ExpectEverywhere(u"(" + formula + u")", false, 0.0);  // one character too many
 }
 
 // Calls and groups nested at random, built from the inside out with the value
@@ -69,37 +57,26 @@ TEST(CalculateStringDepth, LongestMixtureEvaluates) {
   std::u16string formula = u"0.5";
   double want = 0.5;
   for (;;) {
-    std::u16string wrapped;
-    double value = want;
-    switch (std::uniform_int_distribution<int>(0, 3)(random)) {
-      case 0:
-        wrapped = u"(" + formula + u")";
-        break;
-      case 1:
-        wrapped = u"SIN(" + formula + u")", value = std::sin(want);
-        break;
-      case 2:
-        wrapped = u"POW(" + formula + u",1)*2", value = std::pow(want, 1.0) * 2;
-        break;
-      default:
-        wrapped = u"POW(1.5,-" + formula + u")", value = std::pow(1.5, -want);
-        break;
-    }
+    const int kind = std::uniform_int_distribution<int>(0, 3)(random);
+    const std::u16string wrapped = kind == 0   ? u"(" + formula + u")"
+                                   : kind == 1 ? u"SIN(" + formula + u")"
+                                   : kind == 2 ? u"POW(" + formula + u",1)*2"
+                                               : u"POW(1.5,-" + formula + u")";
     if (wrapped.size() > kLongestFormula) break;
-    formula = std::move(wrapped);
-    want = value;
+    formula = wrapped;
+    want = kind == 0 ? want : kind == 1 ? std::sin(want) : kind == 2 ? want * 2 : std::pow(1.5, -want);
   }
   formula.resize(kLongestFormula, u' ');
   ExpectEverywhere(formula, true, want);
 }
 
 TEST(CalculateStringDepth, DeepMalformedFormulasFail) {
-  const std::u16string opens(kLongestFormula, u'(');
-  ExpectEverywhere(opens, false, 0.0);
   std::u16string pows;
   while (pows.size() + 4 <= kLongestFormula) pows += u"POW(";
-  ExpectEverywhere(pows, false, 0.0);
-  ExpectEverywhere(std::u16string(kLongestFormula / 2, u'(') + u"1", false, 0.0);
+  for (const std::u16string& formula : {std::u16string(kLongestFormula, u'('), pows,
+                                        std::u16string(kLongestFormula / 2, u'(') + u"1"}) {
+    ExpectEverywhere(formula, false, 0.0);
+  }
 }
 
 }  // namespace

@@ -2,18 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
-#include <cstdint>
 #include <limits>
 #include <string>
 #include <string_view>
 
+#include "tests/support/checks.h"
+
 namespace numoria {
 namespace {
 
-constexpr double kPi = 3.141592653589793;
+using testing::Narrow;
 
-std::string Narrow(std::u16string_view text) { return {text.begin(), text.end()}; }
+constexpr double kPi = 3.141592653589793;
 
 struct Case {
   std::u16string_view formula;
@@ -21,7 +21,6 @@ struct Case {
   double x = 1.0;
 };
 
-// Values compared bit for bit: sign of zero and last bit included.
 // clang-format off
 constexpr Case kSuccesses[] = {
     {u"2*(3+4)", 14}, {u"1+2*3", 7}, {u"2*3+1", 7}, {u"10-3-2", 5}, {u"8/4/2", 1},
@@ -65,8 +64,7 @@ TEST(CalculateString, EvaluatesWellFormedFormulas) {
     bool good = false;
     const double got = CalculateString(c.formula, good, c.x);
     EXPECT_TRUE(good);
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(got), std::bit_cast<std::uint64_t>(c.want))
-        << got << " want " << c.want;
+    testing::ExpectSameBits(got, c.want);
   }
 }
 
@@ -108,8 +106,7 @@ TEST(CalculateString, FailsMalformedFormulasAndRunTimeErrors) {
 
 TEST(CalculateString, FailsWhenXIsNotFinite) {
   constexpr double kInfinity = std::numeric_limits<double>::infinity();
-  constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
-  for (const double x : {kInfinity, -kInfinity, kNan}) {
+  for (const double x : {kInfinity, -kInfinity, std::numeric_limits<double>::quiet_NaN()}) {
     for (const std::u16string_view formula : {u"X", u"X*0", u"ARCTAN(X)", u"1+2*X"}) {
       SCOPED_TRACE(Narrow(formula));
       bool good = true;
@@ -120,18 +117,13 @@ TEST(CalculateString, FailsWhenXIsNotFinite) {
 }
 
 TEST(CalculateString, LongestFormulaIs32766Characters) {
-  std::u16string formula(kLongestFormula - 1, u' ');
-  formula += u'1';
-  bool good = false;
-  EXPECT_EQ(CalculateString(formula, good, 1.0), 1.0);
-  EXPECT_TRUE(good);
-
-  formula = u" " + formula;
-  EXPECT_EQ(CalculateString(formula, good, 1.0), 0.0);
-  EXPECT_FALSE(good);
-  formula.append(50'000, u' ');
-  EXPECT_EQ(CalculateString(formula, good, 1.0), 0.0);
-  EXPECT_FALSE(good);
+  const std::u16string longest = std::u16string(kLongestFormula - 1, u' ') + u'1';
+  for (const auto& [formula, want] : {std::pair{longest, 1.0}, std::pair{u" " + longest, 0.0},
+                                      std::pair{longest + std::u16string(50'000, u' '), 0.0}}) {
+    bool good = want == 0.0;
+    EXPECT_EQ(CalculateString(formula, good, 1.0), want);
+    EXPECT_EQ(good, want == 1.0);
+  }
 }
 
 }  // namespace

@@ -12,29 +12,6 @@
 
 namespace numoria::testing {
 
-using Value = std::optional<double>;  // nullopt: a failure
-
-[[nodiscard]] inline Value Finite(double v) { return std::isfinite(v) ? Value(v) : std::nullopt; }
-
-[[nodiscard]] inline Value Combine(Value a, char16_t op, Value b) {
-  if (!a || !b || (op == u'/' && *b == 0.0)) return std::nullopt;
-  switch (op) {
-    case u'+':
-      return Finite(*a + *b);
-    case u'-':
-      return Finite(*a - *b);
-    case u'*':
-      return Finite(*a * *b);
-    default:
-      return Finite(*a / *b);
-  }
-}
-
-// The double nearest to a number spelt with ASCII digits, ".", "E" and sign.
-[[nodiscard]] inline Value NumberValue(const std::string& ascii) {
-  return Finite(std::strtod(ascii.c_str(), nullptr));
-}
-
 class ReferenceEvaluator {
  public:
   ReferenceEvaluator(std::u16string_view text, double x) : text_(text), x_(x) {}
@@ -50,10 +27,20 @@ class ReferenceEvaluator {
   }
 
  private:
+  using Value = std::optional<double>;  // nullopt: a failure
+
+  static Value Finite(double v) { return std::isfinite(v) ? Value(v) : std::nullopt; }
+
+  static Value Combine(Value a, char16_t op, Value b) {
+    if (!a || !b || (op == u'/' && *b == 0.0)) return std::nullopt;
+    return Finite(op == u'+' ? *a + *b : op == u'-' ? *a - *b : op == u'*' ? *a * *b : *a / *b);
+  }
+
+  // Operators of one level apply from left to right.
   Value Expression() {
     Value acc = Term(true);
     while (acc && (At(u'+') || At(u'-'))) {
-      const char16_t op = text_[pos_++];
+      const char16_t op = text_[pos_++];  // before the operand is read
       acc = Combine(acc, op, Term(false));
     }
     return acc;
@@ -79,8 +66,7 @@ class ReferenceEvaluator {
   Value Factor() {
     Blanks();
     Value v;
-    if (At(u'X')) {
-      ++pos_;
+    if (Take(u'X')) {
       v = Finite(x_);
     } else if (Digit()) {
       return Number();
@@ -102,7 +88,8 @@ class ReferenceEvaluator {
     return v;
   }
 
-  // Digits and blanks, "." digits and blanks, "E" [sign] digits and blanks.
+  // Digits and blanks, "." digits and blanks, "E" [sign] digits and blanks;
+  // the sign belongs to the exponent only when a digit follows it.
   Value Number() {
     std::string ascii;
     auto digits = [&] {
@@ -112,8 +99,8 @@ class ReferenceEvaluator {
     };
     digits();
     if (At(u'.')) ascii += static_cast<char>(text_[pos_++]), digits();
-    if (At(u'E')) {
-      ascii += static_cast<char>(text_[pos_++]);
+    if (Take(u'E')) {
+      ascii += 'E';
       const std::size_t after_e = pos_;
       Blanks();
       if (At(u'+') || At(u'-')) {
@@ -122,13 +109,13 @@ class ReferenceEvaluator {
         if (!Digit()) {
           pos_ = after_e;
           Blanks();
-          return NumberValue(ascii);
+          return Finite(std::strtod(ascii.c_str(), nullptr));
         }
         ascii += sign;
       }
       digits();
     }
-    return NumberValue(ascii);
+    return Finite(std::strtod(ascii.c_str(), nullptr));
   }
 
   bool At(char16_t c) const { return pos_ < text_.size() && text_[pos_] == c; }
