@@ -44,11 +44,7 @@ TEST_F(ToolsTest, FormulaIsEvaluatedByTheButtonOnly) {
   QTest::keyClick(formula, Qt::Key_Return);
   EXPECT_EQ(result->text(), hint);
 
-  struct Case {
-    const char* typed;
-    std::u16string_view shown;
-  };
-  constexpr Case kCases[] = {
+  constexpr struct { const char* typed; std::u16string_view shown; } kCases[] = {
       {"1+2*3", u"计算结果为: 7"}, {"sin(0)", u"计算结果为: 0"}, {"(1+2", u"公式有错误"}};
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.typed);
@@ -61,34 +57,28 @@ TEST_F(ToolsTest, FormulaIsEvaluatedByTheButtonOnly) {
 }
 
 TEST_F(ToolsTest, WindowEvaluatesFormulasForAnyX) {
-  struct Case {
-    std::u16string_view formula;
-    double x;
-    bool good;
-    double want;
-  };
-  constexpr Case kCases[] = {{u"2*(3+4)", 1, true, 14},
-                             {u"X*X-1", 3, true, 8},
-                             {u"x", 1, false, 0},
-                             {u"1+2)", 1, false, 0}};
+  // clang-format off
+  constexpr struct { std::u16string_view formula; double x; bool good; double want; } kCases[] = {
+      {u"2*(3+4)", 1, true, 14}, {u"X*X-1", 3, true, 8}, {u"x", 1, false, 0}, {u"1+2)", 1, false, 0}};
+  // clang-format on
   for (const auto& c : kCases) {
     SCOPED_TRACE(ToQString(c.formula).toStdString());
     bool good = !c.good;
     const double value = window_->CalculateString(c.formula, good, c.x);
     EXPECT_EQ(good, c.good);
-    if (c.good) {
-      EXPECT_EQ(value, c.want);
-    }
+    EXPECT_EQ(value, c.good ? c.want : value);
   }
 }
 
 TEST_F(ToolsTest, KeypadAddsAndReportsOverflowInAMessage) {
-  const auto press = [&](std::u16string_view key) {
-    QTest::mouseClick(Find<QPushButton>(key), Qt::LeftButton);
+  // Keys by the name of their button: "1" is "Digits(1)".
+  const auto press = [&](const std::vector<QString>& keys) {
+    for (const QString& key : keys) {
+      const QString name = key.size() == 1 ? QStringLiteral("Digits(%1)").arg(key) : key;
+      QTest::mouseClick(Find<QPushButton>(ToU16String(name)), Qt::LeftButton);
+    }
   };
-  for (const auto key : {u"Digits(1)", u"Digits(2)", u"Plus", u"Digits(3)", u"Equals"}) {
-    press(key);
-  }
+  press({"1", "2", "Plus", "3", "Equals"});
   auto* display = Find<QLabel>(u"Display");
   EXPECT_EQ(display->text(), QStringLiteral("15"));
 
@@ -97,12 +87,9 @@ TEST_F(ToolsTest, KeypadAddsAndReportsOverflowInAMessage) {
     messages.emplace_back(ToQString(text), ToQString(caption));
   });
   // 1E+10 times 1E+10, then each = multiplies by 1E+10 again until it overflows.
-  press(u"Digits(1)");
-  for (int i = 0; i < 10; ++i) press(u"Digits(0)");
-  press(u"Times");
-  press(u"Digits(1)");
-  for (int i = 0; i < 10; ++i) press(u"Digits(0)");
-  for (int i = 0; i < 40 && messages.empty(); ++i) press(u"Equals");
+  const std::vector<QString> ten_digits = {"1", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"};
+  press(ten_digits), press({"Times"}), press(ten_digits);
+  for (int i = 0; i < 40 && messages.empty(); ++i) press({"Equals"});
   ASSERT_EQ(messages.size(), 1U);
   EXPECT_TRUE(messages[0].first.startsWith(QStringLiteral("此操作产生如下错误：\r\n")));
   EXPECT_EQ(messages[0].second, QStringLiteral("Numoria"));

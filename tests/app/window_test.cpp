@@ -2,7 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
-#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "app/clock.h"
@@ -36,32 +36,30 @@ TEST_F(WindowTest, EveryControlWhereTheDescriptionPutsIt) {
 }
 
 TEST_F(WindowTest, ResizingMovesNothing) {
-  std::vector<QRect> before;
-  for (const QWidget* w : window_->findChildren<QWidget*>()) before.push_back(w->geometry());
+  const auto geometries = [&] {
+    std::vector<QRect> all;
+    for (const QWidget* w : window_->findChildren<QWidget*>()) all.push_back(w->geometry());
+    return all;
+  };
+  const std::vector<QRect> before = geometries();
   for (const QSize size : {QSize(900, 700), QSize(300, 200), QSize(634, 407)}) {
     window_->resize(size);
     QApplication::processEvents();
-    std::vector<QRect> after;
-    for (const QWidget* w : window_->findChildren<QWidget*>()) after.push_back(w->geometry());
-    EXPECT_EQ(after, before);
+    EXPECT_EQ(geometries(), before);
   }
 }
 
 TEST_F(WindowTest, AutoSizeLabelFollowsItsCaptionFromAFixedCorner) {
   auto* label = Find<QLabel>(u"Label2");
   int last_width = 0;
-  struct Step {
-    std::u16string_view caption;
-    bool wider;
-  };
-  constexpr Step kSteps[] = {
+  constexpr std::pair<std::u16string_view, bool> kSteps[] = {
       {u"计算结果为: 7", true}, {u"计算结果为: 0.333333333333333", true}, {u"公式有错误", false}};
-  for (const auto& step : kSteps) {
-    SCOPED_TRACE(ToQString(step.caption).toStdString());
-    window_->controls().SetCaption(u"Label2", step.caption);
+  for (const auto& [caption, wider] : kSteps) {
+    SCOPED_TRACE(ToQString(caption).toStdString());
+    window_->controls().SetCaption(u"Label2", caption);
     EXPECT_EQ(label->pos(), QPoint(16, 24));
     EXPECT_EQ(label->size(), label->sizeHint());
-    EXPECT_EQ(label->width() > last_width, step.wider);
+    EXPECT_EQ(label->width() > last_width, wider);
     last_width = label->width();
   }
 }
@@ -99,22 +97,19 @@ TEST_F(WindowTest, ClockIsEmptyUntilTheFirstTick) {
 }
 
 TEST_F(WindowTest, TabVisitsTheControlsInTabIndexOrderBothWays) {
-  const QStringList cycle = {"Equals",    "Div",       "Times",     "Minus",     "Plus",
-                             "DotBttn",   "clear",     "Over",      "PlusMinus", "Digits(9)",
-                             "Digits(8)", "Digits(7)", "Digits(6)", "Digits(5)", "Digits(4)",
-                             "Digits(3)", "Digits(2)", "Digits(1)", "Digits(0)", "Text1",
-                             "Command1",  "Text2",     "HScroll1",  "Text3",     "Text4"};
+  const QStringList cycle = {
+      "Equals",    "Div",       "Times",     "Minus",     "Plus",      "DotBttn",   "clear",
+      "Over",      "PlusMinus", "Digits(9)", "Digits(8)", "Digits(7)", "Digits(6)", "Digits(5)",
+      "Digits(4)", "Digits(3)", "Digits(2)", "Digits(1)", "Digits(0)", "Text1",     "Command1",
+      "Text2",     "HScroll1",  "Text3",     "Text4"};
   ASSERT_EQ(FocusName(), QStringLiteral("Text3"));
   qsizetype at = cycle.indexOf(QStringLiteral("Text3"));
-  for (qsizetype step = 0; step < cycle.size(); ++step) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    at = (at + 1) % cycle.size();
-    ASSERT_EQ(FocusName(), cycle[at]) << "Tab " << step;
-  }
-  for (qsizetype step = 0; step < cycle.size(); ++step) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-    at = (at + cycle.size() - 1) % cycle.size();
-    ASSERT_EQ(FocusName(), cycle[at]) << "Shift+Tab " << step;
+  for (const auto& [key, step] : {std::pair{Qt::Key_Tab, 1}, std::pair{Qt::Key_Backtab, -1}}) {
+    for (qsizetype i = 0; i < cycle.size(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), key, step < 0 ? Qt::ShiftModifier : Qt::NoModifier);
+      at = (at + step + cycle.size()) % cycle.size();
+      ASSERT_EQ(FocusName(), cycle[at]) << (step < 0 ? "Shift+Tab " : "Tab ") << i;
+    }
   }
 }
 
