@@ -84,13 +84,14 @@ constexpr ControlDescription Form() {
 }
 
 // The keypad's display: the one opaque label, white, bordered, right-aligned.
+// It has no accessible name of its own, so screen readers read the number it
+// shows, as with the discount labels.
 constexpr ControlDescription Display() {
   ControlDescription c = Control(u"Display", Kind::kLabel, u"Frame1", u"", {240, 360, 3735, 495}, 21);
   c.font = kDisplayFont;
   c.back = System(SystemColour::kHighlightText);
   c.alignment = Alignment::kRight;
   c.border = Border::kFixedSingle;
-  c.accessible_name = u"显示";
   return c;
 }
 
@@ -115,17 +116,17 @@ constexpr std::array kControls{
 
     Frame(u"Frame1", u"按键式计算器", {240, 720, 4335, 3975}, 1),
     Display(),
-    Key(u"Digits(1)", u"1", {240, 1080, 495, 495}, 19),
-    Key(u"Digits(2)", u"2", {960, 1080, 495, 495}, 18),
-    Key(u"Digits(3)", u"3", {1800, 1080, 495, 495}, 17),
-    Key(u"Digits(4)", u"4", {240, 1800, 495, 495}, 16),
-    Key(u"Digits(5)", u"5", {960, 1800, 495, 495}, 15),
-    Key(u"Digits(6)", u"6", {1800, 1800, 495, 495}, 14),
-    Key(u"Digits(7)", u"7", {240, 2520, 495, 495}, 13),
-    Key(u"Digits(8)", u"8", {960, 2520, 495, 495}, 12),
-    Key(u"Digits(9)", u"9", {1800, 2520, 495, 495}, 11),
+    Key(u"Digits(1)", u"1", {240, 1080, 495, 495}, 19, u"数字 1"),
+    Key(u"Digits(2)", u"2", {960, 1080, 495, 495}, 18, u"数字 2"),
+    Key(u"Digits(3)", u"3", {1800, 1080, 495, 495}, 17, u"数字 3"),
+    Key(u"Digits(4)", u"4", {240, 1800, 495, 495}, 16, u"数字 4"),
+    Key(u"Digits(5)", u"5", {960, 1800, 495, 495}, 15, u"数字 5"),
+    Key(u"Digits(6)", u"6", {1800, 1800, 495, 495}, 14, u"数字 6"),
+    Key(u"Digits(7)", u"7", {240, 2520, 495, 495}, 13, u"数字 7"),
+    Key(u"Digits(8)", u"8", {960, 2520, 495, 495}, 12, u"数字 8"),
+    Key(u"Digits(9)", u"9", {1800, 2520, 495, 495}, 11, u"数字 9"),
     Key(u"clear", u"C", {240, 3240, 495, 555}, 8, u"清除"),
-    Key(u"Digits(0)", u"0", {960, 3240, 495, 495}, 20),
+    Key(u"Digits(0)", u"0", {960, 3240, 495, 495}, 20, u"数字 0"),
     Key(u"DotBttn", u".", {1800, 3240, 495, 525}, 7, u"小数点", kDotKeyFont),
     Key(u"PlusMinus", u"+\\-", {2520, 1200, 615, 375}, 10, u"正负号"),
     Key(u"Over", u"1/x", {3360, 1200, 615, 375}, 9, u"倒数"),

@@ -1,0 +1,371 @@
+"""Drives the installed numoria program on an X display, as a user would.
+
+Runs inside xvfb-run and dbus-run-session (see run_e2e.sh). Types and clicks
+with xdotool, reads what the window shows through its accessibility tree
+(AT-SPI), then fires a long fixed-seed run of random clicks and keys at the
+window. Fails on a wrong text, a crash, a hang or any line the program prints
+on stderr.
+
+Usage: drive.py PROGRAM [--screenshot FILE]
+"""
+
+import argparse
+import os
+import random
+import subprocess
+import sys
+import tempfile
+import time
+
+import pyatspi
+
+WINDOW_NAME = "^Numoria$"
+TWIPS_PER_PIXEL = 15
+
+# Frame origins and control rectangles in twips (left, top, width, height),
+# as in app/window_description.cpp; controls in a frame are relative to it.
+FRAMES = {
+    "Form1": (0, 0),
+    "Frame1": (240, 720),
+    "Frame2": (4800, 720),
+    "Frame3": (4800, 2880),
+    "Frame4": (240, 4800),
+}
+CONTROLS = {
+    "Digits(1)": ("Frame1", (240, 1080, 495, 495)),
+    "Digits(2)": ("Frame1", (960, 1080, 495, 495)),
+    "Digits(3)": ("Frame1", (1800, 1080, 495, 495)),
+    "Digits(4)": ("Frame1", (240, 1800, 495, 495)),
+    "Digits(5)": ("Frame1", (960, 1800, 495, 495)),
+    "Digits(6)": ("Frame1", (1800, 1800, 495, 495)),
+    "Digits(7)": ("Frame1", (240, 2520, 495, 495)),
+    "Digits(8)": ("Frame1", (960, 2520, 495, 495)),
+    "Digits(9)": ("Frame1", (1800, 2520, 495, 495)),
+    "Digits(0)": ("Frame1", (960, 3240, 495, 495)),
+    "clear": ("Frame1", (240, 3240, 495, 555)),
+    "DotBttn": ("Frame1", (1800, 3240, 495, 525)),
+    "PlusMinus": ("Frame1", (2520, 1200, 615, 375)),
+    "Over": ("Frame1", (3360, 1200, 615, 375)),
+    "Plus": ("Frame1", (2520, 1920, 615, 375)),
+    "Minus": ("Frame1", (3360, 1920, 615, 375)),
+    "Times": ("Frame1", (2520, 2640, 615, 375)),
+    "Div": ("Frame1", (3360, 2640, 615, 375)),
+    "Equals": ("Frame1", (2520, 3360, 1455, 375)),
+    "Text1": ("Frame2", (240, 840, 2895, 375)),
+    "Command1": ("Frame2", (3360, 840, 975, 375)),
+    "Text2": ("Frame3", (1200, 360, 1095, 270)),
+    "HScroll1": ("Frame3", (240, 1080, 3855, 255)),
+    "Text3": ("Frame4", (1320, 240, 2175, 270)),
+    "Text4": ("Frame4", (5400, 240, 3495, 270)),
+}
+CLIENT_SIZE = (634, 407)
+
+RANDOM_SEED = 20240611
+RANDOM_EVENTS = 10_000
+EVENTS_PER_BATCH = 200
+BATCH_PAUSE_SECONDS = 0.3
+RANDOM_PHASE_SECONDS = 120
+RANDOM_KEYS = (
+    [str(d) for d in range(10)]
+    + [chr(c) for c in range(ord("a"), ord("z") + 1)]
+    + ["plus", "minus", "asterisk", "slash", "period", "parenleft", "parenright",
+       "Tab", "shift+Tab", "Return", "BackSpace", "Delete", "Left", "Right",
+       "Up", "Down", "Home", "End", "space", "KP_Enter", "KP_Add", "KP_5"]
+)
+
+
+class Failure(Exception):
+    pass
+
+
+def client_rect(name):
+    frame, (left, top, width, height) = CONTROLS[name]
+    fx, fy = FRAMES[frame]
+    return tuple(v // TWIPS_PER_PIXEL for v in (fx + left, fy + top, width, height))
+
+
+def centre(name):
+    x, y, w, h = client_rect(name)
+    return x + w // 2, y + h // 2
+
+
+def xdotool(*args, check=True, timeout=30):
+    result = subprocess.run(["xdotool", *args], capture_output=True, text=True,
+                            timeout=timeout)
+    if check and result.returncode != 0:
+        raise Failure("xdotool %s failed: %s" % (args[0], result.stderr.strip()))
+    return result.stdout
+
+
+def visible_windows():
+    out = xdotool("search", "--onlyvisible", "--name", WINDOW_NAME, check=False)
+    return [w for w in out.split() if w]
+
+
+def wait_until(what, predicate, seconds=10.0):
+    deadline = time.monotonic() + seconds
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Failure("timed out waiting for " + what)
+        time.sleep(0.05)
+
+
+class Program:
+    """The program under test, its window and its stderr."""
+
+    def __init__(self, path, workdir):
+        self.stderr_path = os.path.join(workdir, "stderr.txt")
+        self.stderr = open(self.stderr_path, "w")
+        self.process = subprocess.Popen([path], stdout=subprocess.DEVNULL,
+                                        stderr=self.stderr)
+        self.window = wait_until("the window", self._first_window, 20)[0]
+
+    def _first_window(self):
+        if self.process.poll() is not None:
+            raise Failure("the program ended at start-up (%s)" % self.process.returncode)
+        return visible_windows()
+
+    def check_alive(self):
+        if self.process.poll() is not None:
+            raise Failure("the program ended (exit status %s)" % self.process.returncode)
+
+    def click(self, name):
+        x, y = centre(name)
+        xdotool("mousemove", "--window", self.window, str(x), str(y), "click", "1")
+
+    def type(self, text):
+        xdotool("type", "--delay", "30", text)
+
+    def keys(self, *keys):
+        xdotool("key", "--delay", "30", *keys)
+
+    def stderr_lines(self):
+        self.stderr.flush()
+        with open(self.stderr_path, encoding="utf-8", errors="replace") as f:
+            return [line.rstrip("\n") for line in f if line.strip()]
+
+
+class Tree:
+    """The program's accessibility tree."""
+
+    def __init__(self):
+        self.window = wait_until("the window in the accessibility tree", self._find, 15)
+
+    @staticmethod
+    def _find():
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            if app is not None and app.name == "Numoria":
+                for child in app:
+                    if child is not None and child.name == "Numoria":
+                        return child
+        return None
+
+    def panel(self, caption):
+        for child in self.window:
+            if child.getRoleName() == "panel" and child.name == caption:
+                return child
+        raise Failure("no panel " + caption)
+
+    def text_box(self, panel, name):
+        for child in self.panel(panel):
+            if child.getRoleName() == "text" and child.name == name:
+                return child
+        raise Failure("no text box " + name)
+
+    @staticmethod
+    def text_of(accessible):
+        return accessible.queryText().getText(0, -1)
+
+
+def expect(what, read, wanted, seconds=5.0):
+    seen = [None]
+
+    def matches():
+        seen[0] = read()
+        return seen[0] == wanted
+
+    try:
+        wait_until(what, matches, seconds)
+    except Failure:
+        raise Failure("%s: wanted %r, saw %r" % (what, wanted, seen[0])) from None
+    print("ok   %s = %r" % (what, wanted))
+
+
+def scripted_part(program, tree):
+    # Converter: every keystroke rewrites the capital amount.
+    program.click("Text3")
+    program.type("1001")
+    text4 = tree.text_box("小写金额转换为大写金额", "大写金额")
+    expect("Text4 for 1001", lambda: Tree.text_of(text4), "壹仟零壹元")
+
+    # Expression calculator: the result appears in Label2 on 计 算.
+    program.click("Text1")
+    program.type("1+2*3")
+    program.click("Command1")
+    label2 = tree.panel("表达式计算器")[0]
+    expect("Label2 for 1+2*3", lambda: label2.name, "计算结果为: 7")
+
+    # Keypad: 1 2 + 3 =. The display's accessible name is what it shows.
+    for key in ("Digits(1)", "Digits(2)", "Plus", "Digits(3)", "Equals"):
+        program.click(key)
+    display = tree.panel("按键式计算器")[0]
+    expect("Display for 12+3=", lambda: display.name, "15")
+
+    # Discount: a price, then the bar moved with the keyboard (Tab from Text2).
+    program.click("Text2")
+    program.type("100")
+    program.keys("Tab", *["Right"] * 8)
+    discount = tree.panel("计算打折")
+    expect("Labzhe at 8", lambda: discount[4].name, "8折")
+    expect("Labxj for 100 at 8", lambda: discount[7].name, "80元")
+
+
+def message_box_part(program, tree):
+    display = tree.panel("按键式计算器")[0]
+    # 99999999 * 99999999 = = ...: each = multiplies the display by 99999999
+    # again, until the product overflows: the modal message box, then ERROR.
+    for key in ["Digits(9)"] * 8 + ["Times"] + ["Digits(9)"] * 8:
+        program.click(key)
+    x, y = centre("Equals")
+    xdotool("mousemove", "--window", program.window, str(x), str(y),
+            *["click", "--delay", "0", "1", "sleep", "0.05"] * 45)
+    wait_until("the message box", lambda: len(visible_windows()) > 1)
+    close_message_boxes(program)
+    wait_until("the message box to close", lambda: len(visible_windows()) == 1)
+    expect("Display after an overflow", lambda: display.name, "ERROR")
+    program.click("clear")
+
+
+def random_batch(rng, window, count):
+    """xdotool arguments for `count` random clicks and keystrokes."""
+    args = []
+    names = list(CONTROLS)
+    for _ in range(count):
+        if rng.random() < 0.5:
+            if rng.random() < 0.5:
+                x, y = rng.randrange(CLIENT_SIZE[0]), rng.randrange(CLIENT_SIZE[1])
+            else:
+                x, y = centre(rng.choice(names))
+            args += ["mousemove", "--window", window, str(x), str(y), "click", "--delay", "0", "1"]
+        else:
+            args += ["key", "--delay", "0", rng.choice(RANDOM_KEYS)]
+    return args
+
+
+def close_message_boxes(program):
+    """Closes the keypad's message box if random input opened it."""
+    closed = 0
+    for window in visible_windows():
+        if window != program.window:
+            xdotool("windowactivate", "--sync", window, check=False, timeout=10)
+            xdotool("key", "--window", window, "Return", check=False)
+            xdotool("key", "Return", check=False)
+            closed += 1
+    return closed
+
+
+def settle(tree):
+    """Returns once the program answers over the accessibility bus again, which
+    it does from its event loop, behind the input already queued."""
+    wait_until("the program to answer", lambda: tree.window.name == "Numoria", 30)
+
+
+def random_part(program, tree):
+    rng = random.Random(RANDOM_SEED)
+    start = time.monotonic()
+    sent = boxes = 0
+    while sent < RANDOM_EVENTS:
+        count = min(EVENTS_PER_BATCH, RANDOM_EVENTS - sent)
+        xdotool(*random_batch(rng, program.window, count), timeout=60)
+        sent += count
+        time.sleep(BATCH_PAUSE_SECONDS)
+        settle(tree)
+        program.check_alive()
+        boxes += close_message_boxes(program)
+        if time.monotonic() - start > RANDOM_PHASE_SECONDS:
+            raise Failure("random input took longer than %d s" % RANDOM_PHASE_SECONDS)
+    # Let the program work off what is still queued, then clear any last box.
+    time.sleep(1)
+    for _ in range(5):
+        if not close_message_boxes(program):
+            break
+        time.sleep(0.3)
+    program.check_alive()
+    print("ok   %d random events in %.1f s, %d message boxes closed"
+          % (sent, time.monotonic() - start, boxes))
+
+
+def close_program(program):
+    xdotool("windowactivate", "--sync", program.window, check=False, timeout=10)
+    xdotool("key", "--clearmodifiers", "alt+F4", check=False)
+    try:
+        status = program.process.wait(10)
+    except subprocess.TimeoutExpired:
+        program.process.kill()
+        raise Failure("the program did not end when its window was closed") from None
+    if status != 0:
+        raise Failure("the program ended with status %d" % status)
+
+
+def start_window_manager():
+    wm = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL)
+
+    def ready():
+        out = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
+                             capture_output=True, text=True).stdout
+        return "window id" in out
+
+    wait_until("the window manager", ready, 10)
+    return wm
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("program")
+    parser.add_argument("--screenshot")
+    args = parser.parse_args()
+
+    wm = start_window_manager()
+    # Starting the accessibility bus before the program lets it register.
+    pyatspi.Registry.getDesktop(0)
+    program = None
+    with tempfile.TemporaryDirectory() as workdir:
+        try:
+            program = Program(args.program, workdir)
+            tree = Tree()
+            scripted_part(program, tree)
+            if args.screenshot:
+                time.sleep(1)  # a clock tick or two
+                subprocess.run(["import", "-window", program.window, "-frame",
+                                args.screenshot], check=True)
+                print("saved " + args.screenshot)
+            message_box_part(program, tree)
+            random_part(program, tree)
+            close_program(program)
+            lines = program.stderr_lines()
+            if lines:
+                raise Failure("the program printed on stderr:\n  " + "\n  ".join(lines[:20]))
+        except Failure as failure:
+            if program is not None:
+                lines = program.stderr_lines()
+                if lines:
+                    print("program stderr:\n  " + "\n  ".join(lines[:20]), file=sys.stderr)
+            print("FAIL " + str(failure), file=sys.stderr)
+            return 1
+        finally:
+            if program is not None and program.process.poll() is None:
+                program.process.kill()
+                program.process.wait()
+            wm.terminate()
+            wm.wait()
+    print("e2e passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
