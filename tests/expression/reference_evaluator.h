@@ -92,28 +92,22 @@ class ReferenceEvaluator {
   // the sign belongs to the exponent only when a digit follows it.
   Value Number() {
     std::string ascii;
-    auto digits = [&] {
-      for (; Digit() || At(u' '); ++pos_) {
-        if (Digit()) ascii += static_cast<char>(text_[pos_]);
+    const auto take = [&](bool sign_allowed) {
+      for (; Digit() || At(u' ') || (sign_allowed && (At(u'+') || At(u'-'))); ++pos_) {
+        if (At(u' ')) continue;
+        sign_allowed = false;
+        ascii += static_cast<char>(text_[pos_]);
       }
     };
-    digits();
-    if (At(u'.')) ascii += static_cast<char>(text_[pos_++]), digits();
+    take(false);
+    if (At(u'.')) ascii += '.', ++pos_, take(false);
     if (Take(u'E')) {
-      ascii += 'E';
       const std::size_t after_e = pos_;
       Blanks();
-      if (At(u'+') || At(u'-')) {
-        const char sign = static_cast<char>(text_[pos_++]);
-        Blanks();
-        if (!Digit()) {
-          pos_ = after_e;
-          Blanks();
-          return Finite(std::strtod(ascii.c_str(), nullptr));
-        }
-        ascii += sign;
-      }
-      digits();
+      const bool signed_digits = (At(u'+') || At(u'-')) && (++pos_, Blanks(), Digit());
+      pos_ = after_e;
+      ascii += 'E';
+      take(signed_digits);
     }
     return Finite(std::strtod(ascii.c_str(), nullptr));
   }
