@@ -1,14 +1,13 @@
 #pragma once
 
-// The pictures compiled into the program (listed in resources/numoria.qrc):
-// the window's background texture and the program icon.
+// The pictures compiled into the program: the window's background texture
+// (resources/background_data.h) and the program icon (resources/numoria.qrc).
 
 #include <QIcon>
 #include <QPixmap>
 
 namespace numoria {
 
-inline constexpr char kBackgroundResource[] = ":/numoria/background.png";
 inline constexpr char kIcon16Resource[] = ":/numoria/icon16.png";
 inline constexpr char kIcon32Resource[] = ":/numoria/icon32.png";
 
