@@ -1,13 +1,21 @@
 #pragma once
 
 // Shared ground of the GUI tests: one QApplication for the whole test
-// program (offscreen), and a window shown and active at the start of a test.
+// program (offscreen), a window shown and active at the start of a test, and
+// typing and clicking into its controls by name.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <memory>
+#include <string_view>
+#include <utility>
 
 #include "app/main_window.h"
 #include "app/qt_text.h"
@@ -34,16 +42,71 @@ class GuiTest : public ::testing::Test {
 
   void TearDown() override { window_.reset(); }
 
-  template <class T>
+  template <class T = QWidget>
   [[nodiscard]] T* Find(std::u16string_view name) const {
     T* child = window_->findChild<T*>(ToQString(name));
     EXPECT_NE(child, nullptr) << ToQString(name).toStdString();
     return child;
   }
 
+  // The caption of a label, the text of a text box.
+  [[nodiscard]] QString Shown(std::u16string_view name) const {
+    if (const auto* label = window_->findChild<QLabel*>(ToQString(name))) return label->text();
+    return Find<QLineEdit>(name)->text();
+  }
+
   [[nodiscard]] QString FocusName() const {
     const QWidget* focus = QApplication::focusWidget();
     return focus != nullptr ? focus->objectName() : QString();
+  }
+
+  // Acts on one control as a user would. A text box is emptied and gets the
+  // keys, those after a "|" pasted from the clipboard; a button is clicked,
+  // or focused and gets the keys ("\r" Return, " " Space); a scroll bar gets
+  // "<" and ">" as arrow keys, "[" and "]" press and release its thumb, and a
+  // digit drags the thumb to that value. "keys" are keypad buttons.
+  void Use(std::u16string_view name, std::string_view keys) const {
+    if (name == u"keys") return PressKeys(keys);
+    QWidget* widget = Find(name);
+    const auto text = [&](std::size_t from, std::size_t to = std::string_view::npos) {
+      return QString::fromLatin1(keys.substr(from, to - from));
+    };
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+      const std::size_t paste = keys.find('|');
+      edit->clear();
+      QTest::keyClicks(edit, text(0, paste));
+      if (paste == std::string_view::npos) return;
+      QApplication::clipboard()->setText(text(paste + 1));
+      QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
+      bar->setFocus();
+      for (const char key : keys) {
+        if (key == '<' || key == '>')
+          QTest::keyClick(bar, key == '<' ? Qt::Key_Left : Qt::Key_Right);
+        if (key == '[' || key == ']') bar->setSliderDown(key == '[');
+        if (key >= '0' && key <= '9') bar->setSliderPosition(key - '0');
+      }
+    } else if (keys.empty()) {
+      QTest::mouseClick(widget, Qt::LeftButton);
+    } else {
+      widget->setFocus();
+      for (const char key : keys)
+        QTest::keyClick(widget, key == ' ' ? Qt::Key_Space : Qt::Key_Return);
+    }
+  }
+
+  // Clicks keypad buttons by their captions: digits . + - * / = and c for C.
+  void PressKeys(std::string_view keys) const {
+    constexpr std::pair<char, std::u16string_view> kNamed[] = {
+        {'.', u"DotBttn"}, {'+', u"Plus"},   {'-', u"Minus"}, {'*', u"Times"},
+        {'/', u"Div"},     {'=', u"Equals"}, {'c', u"clear"}};
+    for (const char key : keys) {
+      QString name = QStringLiteral("Digits(%1)").arg(key);
+      for (const auto& [caption, button] : kNamed) {
+        if (caption == key) name = ToQString(button);
+      }
+      QTest::mouseClick(Find<QPushButton>(ToU16String(name)), Qt::LeftButton);
+    }
   }
 
   std::unique_ptr<MainWindow> window_;
