@@ -16,13 +16,12 @@ struct Substitute {
   std::array<std::u16string_view, 2> by;
 };
 
-// Every Chinese text is drawn from one CJK face, Noto Sans CJK SC regular:
-// opening a CJK font collection costs several MiB and milliseconds at
-// start-up, so a serif or bold second face is not worth it at these sizes.
-// The keys (黑体 bold) carry only Latin digits and signs, which DejaVu Sans
-// Bold draws without opening the CJK bold face.
+// The nearest installed face of the same kind: the Song face 宋体 becomes the
+// serif CJK face, the rounded and decorative faces the sans CJK face. The keys
+// (黑体 bold) carry only Latin digits and signs, which DejaVu Sans Bold draws
+// without opening a third CJK font collection at start-up.
 constexpr std::array kSubstitutes{
-    Substitute{u"宋体", {u"Noto Sans CJK SC"}},
+    Substitute{u"宋体", {u"Noto Serif CJK SC", u"Noto Sans CJK SC"}},
     Substitute{u"黑体", {u"DejaVu Sans", u"Noto Sans CJK SC"}},
     Substitute{u"幼圆", {u"Noto Sans CJK SC"}},
     Substitute{u"华文琥珀", {u"Noto Sans CJK SC"}},
