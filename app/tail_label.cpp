@@ -22,14 +22,15 @@ qsizetype VisibleTailLength(QStringView text, const QFontMetrics& metrics, int w
 TailLabel::TailLabel(QWidget* parent) : QLabel(parent) {
   setTextFormat(Qt::PlainText);
   setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  // A little air between the text and the border.
-  setContentsMargins(3, 0, 3, 0);
 }
 
 void TailLabel::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   drawFrame(&painter);
-  const QRect area = contentsRect();
+  // A little air between the text and the border. Contents margins would
+  // move the border inwards too, away from the label's edge.
+  constexpr int kPadding = 3;
+  const QRect area = contentsRect().adjusted(kPadding, 0, -kPadding, 0);
   const QString shown = text();
   const QStringView tail =
       QStringView(shown).right(VisibleTailLength(shown, fontMetrics(), area.width()));

@@ -69,6 +69,11 @@ TEST_F(WindowTest, DisplayKeepsTheNewestDigitsOfALongEntry) {
   EXPECT_EQ(display->grab().toImage(), long_entry);
   display->setText(QStringLiteral("23456789"));
   EXPECT_NE(display->grab().toImage(), long_entry);
+  // The single-line border lies on the label's own edges.
+  const int middle = long_entry.height() / 2;
+  EXPECT_EQ(long_entry.pixelColor(0, middle), display->palette().color(QPalette::WindowText));
+  EXPECT_EQ(long_entry.pixelColor(long_entry.width() - 1, middle),
+            display->palette().color(QPalette::WindowText));
 
   const QFontMetrics metrics = display->fontMetrics();
   const QString digits(5000, u'8');
