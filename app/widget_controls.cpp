@@ -70,8 +70,8 @@ std::int16_t WidgetControls::Value(std::u16string_view name) const {
 void WidgetControls::SetMaxLength(std::u16string_view name, int max_length) {
   auto* edit = qobject_cast<QLineEdit*>(Find(name));
   if (edit == nullptr) return;
-  // 0 means no limit, as QLineEdit's own default (32767) does.
-  edit->setMaxLength(max_length > 0 ? max_length : std::numeric_limits<std::int16_t>::max());
+  // 0 means no limit.
+  edit->setMaxLength(max_length > 0 ? max_length : std::numeric_limits<int>::max());
 }
 
 void WidgetControls::SetFocus(std::u16string_view name) {

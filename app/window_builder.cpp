@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -111,6 +112,14 @@ void SetOpaqueBackground(QWidget& widget, const QColor& colour) {
   return bar;
 }
 
+// A text box takes any length the user types or pastes; QLineEdit's own
+// default would cut a paste at 32767 characters.
+[[nodiscard]] QLineEdit* MakeTextBox(QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setMaxLength(std::numeric_limits<int>::max());
+  return edit;
+}
+
 [[nodiscard]] QWidget* MakeWidget(const ControlDescription& entry, QWidget* parent) {
   switch (entry.kind) {
     case Kind::kFrame:
@@ -118,7 +127,7 @@ void SetOpaqueBackground(QWidget& widget, const QColor& colour) {
     case Kind::kLabel:
       return MakeLabel(entry, parent);
     case Kind::kTextBox:
-      return new QLineEdit(parent);
+      return MakeTextBox(parent);
     case Kind::kButton:
       return MakeButton(entry, parent);
     case Kind::kHScrollBar:

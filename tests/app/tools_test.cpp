@@ -48,6 +48,15 @@ TEST_F(ToolsTest, EachToolAnswersItsControls) {
   }
 }
 
+TEST_F(ToolsTest, AFormulaOfAnyLengthIsKeptAndAnOverlongOneFails) {
+  QApplication::clipboard()->setText(QString(40000, u'1'));
+  auto* text1 = Find<QLineEdit>(u"Text1");
+  QTest::keyClick(text1, Qt::Key_V, Qt::ControlModifier);
+  Use(u"Command1", "");
+  EXPECT_EQ(text1->text().size(), 40000);
+  EXPECT_EQ(Shown(u"Label2"), QStringLiteral("公式有错误"));
+}
+
 TEST_F(ToolsTest, KeypadReportsOverflowInAMessage) {
   std::vector<std::pair<QString, QString>> messages;
   window_->controls().SetMessageHook([&](std::u16string_view text, std::u16string_view caption) {
