@@ -121,8 +121,11 @@ bool EventBindings::eventFilter(QObject* watched, QEvent* event) {
   if (watched != &form_) return false;
   if (event->type() == QEvent::WindowDeactivate) {
     // Qt has already made the new window active: another window of this
-    // program, or none when the user went to another application.
-    passed_to_own_window_ = QApplication::activeWindow() != nullptr;
+    // program, or none when the user went to another application. A message
+    // box is no window of the program's own: closing it leaves the focus
+    // where it was.
+    passed_to_own_window_ =
+        QApplication::activeWindow() != nullptr && QApplication::activeModalWidget() == nullptr;
   } else if (event->type() == QEvent::WindowActivate) {
     // Activate runs when the window becomes the program's active window, not
     // when the user merely comes back from another application.

@@ -17,6 +17,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "textnum/char_class.h"
+
 namespace numoria {
 namespace {
 
@@ -33,8 +35,6 @@ constexpr std::size_t kMaxPlaces = 10;
 
 constexpr std::u16string_view kBadFormat = u"金额格式有误";
 constexpr std::u16string_view kOutOfRange = u"金额超出范围";
-
-[[nodiscard]] bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 [[nodiscard]] bool AllDigits(std::u16string_view text) {
   return std::all_of(text.begin(), text.end(), IsDigit);

@@ -37,8 +37,8 @@ class Keypad {
   [[nodiscard]] std::u16string Display() const;
   void SetDisplay(std::u16string_view text);
   void StoreOperator(std::u16string_view op);
-  // Message box, then "ERROR" with StartNewEntry set; the operands and the
-  // operator stay as they were.
+  // Message box, then "ERROR" with StartNewEntry set; FirstOperand and the
+  // operator stay as they were (the equals key has read SecondOperand).
   void ReportError(const RuntimeError& error);
 
   Controls& controls_;

@@ -1,3 +1,4 @@
+#include <QMessageBox>
 #include <QTimer>
 #include <utility>
 #include <vector>
@@ -6,6 +7,7 @@
 #include "app/tail_label.h"
 #include "app/widget_controls.h"
 #include "app/window_description.h"
+
 #include "gui_test.h"
 
 namespace numoria::testing {
@@ -122,9 +124,17 @@ TEST_F(WindowTest, ActivationFromAnotherWindowOfTheProgramFocusesTheAmountInput)
   QApplication::setActiveWindow(window_.get());
   EXPECT_EQ(FocusName(), QStringLiteral("Text3"));
 
-  // Coming back from another application leaves the focus where it was.
+  // Coming back from another application, or from a message box, leaves
+  // the focus where it was.
   Find(u"Text1")->setFocus();
   QApplication::setActiveWindow(nullptr);
+  QApplication::setActiveWindow(window_.get());
+  EXPECT_EQ(FocusName(), QStringLiteral("Text1"));
+  QMessageBox box;
+  box.setWindowModality(Qt::ApplicationModal);
+  box.show();
+  QApplication::setActiveWindow(&box);
+  box.close();
   QApplication::setActiveWindow(window_.get());
   EXPECT_EQ(FocusName(), QStringLiteral("Text1"));
 }
