@@ -66,4 +66,11 @@ void InstallFontSubstitutes() {
   }
 }
 
+QStringList FamiliesFor(std::u16string_view face) {
+  const QString name = ToQString(face);
+  if (QFontDatabase::hasFamily(name)) return {name};
+  const QStringList stand_ins = QFont::substitutes(name);
+  return stand_ins.isEmpty() ? QStringList{name} : stand_ins;
+}
+
 }  // namespace numoria

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/fonts.h"
 #include "app/frame.h"
 #include "app/push_button.h"
 #include "app/qt_text.h"
@@ -38,8 +39,15 @@ using window::Kind;
   return {};
 }
 
-[[nodiscard]] QFont FontOf(const window::Font& font) {
-  QFont result(ToQString(font.face));
+// Families already resolved, by face: a window names only a few faces.
+using FamiliesByFace = QHash<QString, QStringList>;
+
+[[nodiscard]] QFont FontOf(const window::Font& font, FamiliesByFace& families) {
+  const QString face = ToQString(font.face);
+  auto known = families.find(face);
+  if (known == families.end()) known = families.insert(face, FamiliesFor(font.face));
+  QFont result;
+  result.setFamilies(*known);
   result.setPixelSize(window::PixelSize(font.point_tenths));
   result.setWeight(static_cast<QFont::Weight>(font.weight));
   return result;
@@ -139,10 +147,10 @@ void SetOpaqueBackground(QWidget& widget, const QColor& colour) {
   return nullptr;
 }
 
-void SetUpForm(const ControlDescription& entry, QWidget& form) {
+void SetUpForm(const ControlDescription& entry, QWidget& form, FamiliesByFace& families) {
   form.setObjectName(ToQString(entry.name));
   form.setWindowTitle(ToQString(entry.caption));
-  form.setFont(FontOf(entry.font));
+  form.setFont(FontOf(entry.font, families));
   SetOpaqueBackground(form, ColourOf(entry.back));
   form.resize(PixelRect(entry.geometry).size());
 }
@@ -166,10 +174,11 @@ void ChainTabOrder(const std::vector<std::pair<int, QWidget*>>& by_tab_index) {
 
 void BuildWindow(QWidget& form) {
   QHash<QString, QWidget*> by_name;
+  FamiliesByFace families;
   std::vector<std::pair<int, QWidget*>> by_tab_index;
   for (const ControlDescription& entry : window::Description()) {
     if (entry.kind == Kind::kForm) {
-      SetUpForm(entry, form);
+      SetUpForm(entry, form, families);
       by_name.insert(form.objectName(), &form);
       continue;
     }
@@ -180,7 +189,7 @@ void BuildWindow(QWidget& form) {
     QWidget* widget = MakeWidget(entry, by_name.value(ToQString(entry.parent), &form));
     widget->setObjectName(ToQString(entry.name));
     widget->setGeometry(PixelRect(entry.geometry));
-    if (!entry.font.face.empty()) widget->setFont(FontOf(entry.font));
+    if (!entry.font.face.empty()) widget->setFont(FontOf(entry.font, families));
     if (!entry.accessible_name.empty()) widget->setAccessibleName(ToQString(entry.accessible_name));
     by_name.insert(widget->objectName(), widget);
     if (entry.tab_index != window::kNoTabIndex) by_tab_index.emplace_back(entry.tab_index, widget);

@@ -6,7 +6,6 @@
 #include <QRawFont>
 #include <QTextLayout>
 
-#include "app/fonts.h"
 #include "tests/app/gui_test.h"
 
 namespace numoria::testing {
@@ -15,17 +14,14 @@ namespace {
 using FontsTest = GuiTest;
 
 TEST_F(FontsTest, SubsetsFirstThenTheFullFaceOfTheSameKind) {
-  InstallFontSubstitutes();
   // clang-format off
-  const char16_t* const kCases[][3] = {  // face, text, the face that draws it
-      {u"宋体", u"计算结果为", u"Numoria Song"}, {u"宋体", u"壹仟零壹元", u"Numoria Song"},
-      {u"宋体", u"龘", u"Noto Serif CJK SC"}, {u"幼圆", u"现在是", u"Numoria Round"},
-      {u"幼圆", u"鑫", u"Noto Sans CJK SC"}};
+  const char16_t* const kCases[][3] = {  // control (宋体, 幼圆), text, the face that draws it
+      {u"Label2", u"计算结果为", u"Numoria Song"}, {u"Text4", u"壹仟零壹元", u"Numoria Song"},
+      {u"Text1", u"龘", u"Noto Serif CJK SC"}, {u"Label11", u"现在是", u"Numoria Round"},
+      {u"Label10", u"鑫", u"Noto Sans CJK SC"}};
   // clang-format on
-  for (const auto& [face, text, drawn_by] : kCases) {
-    QFont font(QString::fromUtf16(face));
-    font.setPixelSize(12);
-    QTextLayout layout(QString::fromUtf16(text), font);
+  for (const auto& [control, text, drawn_by] : kCases) {
+    QTextLayout layout(QString::fromUtf16(text), Find(control)->font());
     layout.beginLayout();
     layout.createLine();
     layout.endLayout();
