@@ -55,8 +55,6 @@ constexpr std::array kBindings{
 
 }  // namespace
 
-std::span<const Binding> BindingTable() { return kBindings; }
-
 EventBindings::EventBindings(QWidget& form, Handlers handlers) : form_(form), handlers_(handlers) {
   for (const Binding& binding : kBindings) Bind(binding);
   form_.installEventFilter(this);

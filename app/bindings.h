@@ -5,7 +5,6 @@
 
 #include <QObject>
 #include <cstdint>
-#include <span>
 #include <string_view>
 #include <vector>
 
@@ -33,7 +32,6 @@ struct Binding {
   Handler handler;
 };
 
-[[nodiscard]] std::span<const Binding> BindingTable();
 
 // Connects every row of the table to the controls under form. The connections
 // and the Activate watch end with this object, so handlers never run once the
