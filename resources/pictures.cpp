@@ -2,10 +2,22 @@
 
 #include <QImage>
 #include <QList>
+#include <array>
+#include <cstdint>
 
-#include "resources/background_data.h"
+#include "resources/picture_data.h"
 
 namespace numoria {
+namespace {
+
+// Wraps compiled-in 0xAARRGGBB pixels without copying them.
+template <std::size_t kPixels>
+[[nodiscard]] QImage SquareImage(const std::array<std::uint32_t, kPixels>& pixels, int side) {
+  return QImage(reinterpret_cast<const uchar*>(pixels.data()), side, side,
+                side * static_cast<int>(sizeof(std::uint32_t)), QImage::Format_ARGB32);
+}
+
+}  // namespace
 
 QPixmap background_picture() {
   // The compiled-in indexes are wrapped, not copied; the one conversion is
@@ -19,8 +31,8 @@ QPixmap background_picture() {
 QIcon program_icon() {
   QIcon icon;
   // Both sizes are drawn by hand, so neither should be scaled from the other.
-  icon.addFile(QString::fromLatin1(kIcon16Resource), QSize(16, 16));
-  icon.addFile(QString::fromLatin1(kIcon32Resource), QSize(32, 32));
+  icon.addPixmap(QPixmap::fromImage(SquareImage(kIcon16Pixels, 16)));
+  icon.addPixmap(QPixmap::fromImage(SquareImage(kIcon32Pixels, 32)));
   return icon;
 }
 

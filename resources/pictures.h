@@ -1,15 +1,12 @@
 #pragma once
 
 // The pictures compiled into the program: the window's background texture
-// (resources/background_data.h) and the program icon (resources/numoria.qrc).
+// and the program icon (resources/picture_data.h).
 
 #include <QIcon>
 #include <QPixmap>
 
 namespace numoria {
-
-inline constexpr char kIcon16Resource[] = ":/numoria/icon16.png";
-inline constexpr char kIcon32Resource[] = ":/numoria/icon32.png";
 
 // The 700 x 600 background picture, meant to be drawn unscaled at the client
 // area's top-left corner.

@@ -34,6 +34,19 @@ TEST_F(WindowTest, EveryControlWhereTheDescriptionPutsIt) {
   }
 }
 
+TEST_F(WindowTest, IconShowsTheDesktopIconPicturesPixelForPixel) {
+  const QIcon icon = window_->windowIcon();
+  for (const int side : {16, 32}) {
+    SCOPED_TRACE(side);
+    const QImage expected =
+        QImage(QStringLiteral(NUMORIA_RESOURCES_DIR "/icon%1.png").arg(side))
+            .convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(expected.size(), QSize(side, side));
+    EXPECT_EQ(icon.pixmap(QSize(side, side)).toImage().convertToFormat(QImage::Format_ARGB32),
+              expected);
+  }
+}
+
 TEST_F(WindowTest, ResizingMovesNothing) {
   const auto geometries = [&] {
     std::vector<QRect> all;
