@@ -1,36 +1,35 @@
 #include "app/fonts.h"
 
 #include <QByteArray>
-#include <QFont>
 #include <QFontDatabase>
 #include <QResource>
-#include <QStringList>
 #include <array>
 #include <string_view>
 
+#include "app/font_fallback.h"
 #include "app/qt_text.h"
 #include "resources/embedded_fonts.h"
 
 namespace numoria {
 namespace {
 
-// A face and the faces to try in its place, best first.
-struct Substitute {
+// A face and the faces to use in its place, best first.
+struct StandIns {
   std::u16string_view face;
   std::array<std::u16string_view, 3> by;
 };
 
 // The nearest face of the same kind: the Song face 宋体 becomes the serif CJK
-// face, the rounded and decorative faces the sans CJK face. Each is first the
-// small compiled-in subset holding the window's own texts, then the installed
-// full face, which Qt opens only for a character the subset lacks. The keys
-// (黑体 bold) carry only Latin digits and signs, which DejaVu Sans Bold draws.
-constexpr std::array kSubstitutes{
-    Substitute{u"宋体", {kSongFont.family, u"Noto Serif CJK SC", u"Noto Sans CJK SC"}},
-    Substitute{u"黑体", {u"DejaVu Sans", u"Noto Sans CJK SC"}},
-    Substitute{u"幼圆", {kRoundFont.family, u"Noto Sans CJK SC"}},
-    Substitute{u"华文琥珀", {kRoundFont.family, u"Noto Sans CJK SC"}},
-    Substitute{u"MS Sans Serif", {u"DejaVu Sans", u"Noto Sans CJK SC"}},
+// face, the rounded and decorative faces the sans CJK face, each first as the
+// small compiled-in subset holding the window's own texts. The keys (黑体
+// bold) and the display carry only Latin digits and signs, which DejaVu Sans
+// draws.
+constexpr std::array kStandIns{
+    StandIns{u"宋体", {kSongFont.family, u"Noto Serif CJK SC", u"Noto Sans CJK SC"}},
+    StandIns{u"黑体", {u"DejaVu Sans", u"Noto Sans CJK SC"}},
+    StandIns{u"幼圆", {kRoundFont.family, u"Noto Sans CJK SC"}},
+    StandIns{u"华文琥珀", {kRoundFont.family, u"Noto Sans CJK SC"}},
+    StandIns{u"MS Sans Serif", {u"DejaVu Sans", u"Noto Sans CJK SC"}},
 };
 
 // Registers one compiled-in font. The resources are stored uncompressed, so
@@ -42,35 +41,46 @@ void AddEmbeddedFont(const EmbeddedFont& font) {
       resource.compressionAlgorithm() == QResource::NoCompression
           ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size())
           : resource.uncompressedData();
-  // A font Qt cannot read leaves its family unknown, and the installed faces
-  // after it in the lists below take its place.
-  QFontDatabase::addApplicationFontFromData(data);
+  // A font Qt cannot read leaves its family unknown, and the installed face
+  // after it in the stand-ins takes its place.
+  if (QFontDatabase::addApplicationFontFromData(data) >= 0) {
+    PreferFallbackFace(font.family, font.cut_from);
+  }
 }
 
 }  // namespace
 
-void InstallFontSubstitutes() {
+void InstallEmbeddedFonts() {
   // Qt keeps application fonts for the whole process; one registration serves
   // every window.
   [[maybe_unused]] static const bool registered = [] {
     for (const auto& font : kEmbeddedFonts) AddEmbeddedFont(font);
     return true;
   }();
-  for (const auto& s : kSubstitutes) {
-    QStringList faces;
-    for (const auto face : s.by) {
-      if (!face.empty()) faces.append(ToQString(face));
-    }
-    // Qt skips names already listed, so running this twice is harmless.
-    QFont::insertSubstitutions(ToQString(s.face), faces);
-  }
 }
 
-QStringList FamiliesFor(std::u16string_view face) {
+// QFontDatabase::hasFamily would first ask fontconfig to resolve the name as
+// an alias, which costs as much as loading a font; the plain list of
+// installed families answers the same question for real family names.
+FontFamilies::FontFamilies() : installed_(QFontDatabase::families()) {}
+
+QString FontFamilies::For(std::u16string_view face) {
   const QString name = ToQString(face);
-  if (QFontDatabase::hasFamily(name)) return {name};
-  const QStringList stand_ins = QFont::substitutes(name);
-  return stand_ins.isEmpty() ? QStringList{name} : stand_ins;
+  if (const auto known = resolved_.constFind(name); known != resolved_.cend()) return *known;
+  QString family = name;
+  if (!installed_.contains(name, Qt::CaseInsensitive)) {
+    for (const auto& s : kStandIns) {
+      if (s.face != face) continue;
+      for (const auto stand_in : s.by) {
+        if (!stand_in.empty() && installed_.contains(ToQString(stand_in), Qt::CaseInsensitive)) {
+          family = ToQString(stand_in);
+          break;
+        }
+      }
+    }
+  }
+  resolved_.insert(name, family);
+  return family;
 }
 
 }  // namespace numoria

@@ -1,19 +1,32 @@
 #pragma once
 
+#include <QHash>
+#include <QString>
 #include <QStringList>
 #include <string_view>
 
 namespace numoria {
 
-// Registers the compiled-in subset fonts and names the faces to stand in for
-// the window's faces where those are missing, each of the same kind and able
-// to show Simplified Chinese. Cheap: the subsets are small and read in place,
-// and no font directory is scanned beyond Qt's own start-up.
-void InstallFontSubstitutes();
+// Registers the compiled-in subset fonts, each completed by the installed
+// full face it was cut from for characters it lacks. Cheap: the subsets are
+// small and read in place, and no font directory is scanned beyond Qt's own
+// start-up. Runs its work once per process.
+void InstallEmbeddedFonts();
 
-// The families to ask for a face in: the face itself where it is installed,
-// otherwise its stand-ins. Asking for a missing face by name would make Qt
-// sort every installed font for a fallback before it tries the stand-ins.
-[[nodiscard]] QStringList FamiliesFor(std::u16string_view face);
+// The family to ask for a face in: the face itself where it is installed,
+// otherwise the first installed face of the same kind that can show
+// Simplified Chinese. One family, not a list: with a list, Qt sorts every
+// installed font for fallbacks as soon as the font is first used, while
+// with one it waits for a character the family lacks.
+// Reads the installed family names once and remembers each face's answer.
+class FontFamilies {
+ public:
+  FontFamilies();
+  [[nodiscard]] QString For(std::u16string_view face);
+
+ private:
+  QStringList installed_;
+  QHash<QString, QString> resolved_;
+};
 
 }  // namespace numoria

@@ -13,7 +13,7 @@
 namespace numoria {
 
 MainWindow::MainWindow() : background_(background_picture()) {
-  InstallFontSubstitutes();
+  InstallEmbeddedFonts();
   BuildWindow(*this);
   setWindowIcon(program_icon());
   controls_ = std::make_unique<WidgetControls>(*this);

@@ -39,15 +39,9 @@ using window::Kind;
   return {};
 }
 
-// Families already resolved, by face: a window names only a few faces.
-using FamiliesByFace = QHash<QString, QStringList>;
-
-[[nodiscard]] QFont FontOf(const window::Font& font, FamiliesByFace& families) {
-  const QString face = ToQString(font.face);
-  auto known = families.find(face);
-  if (known == families.end()) known = families.insert(face, FamiliesFor(font.face));
+[[nodiscard]] QFont FontOf(const window::Font& font, FontFamilies& families) {
   QFont result;
-  result.setFamilies(*known);
+  result.setFamily(families.For(font.face));
   result.setPixelSize(window::PixelSize(font.point_tenths));
   result.setWeight(static_cast<QFont::Weight>(font.weight));
   return result;
@@ -147,10 +141,16 @@ void SetOpaqueBackground(QWidget& widget, const QColor& colour) {
   return nullptr;
 }
 
-void SetUpForm(const ControlDescription& entry, QWidget& form, FamiliesByFace& families) {
+void SetUpForm(const ControlDescription& entry, QWidget& form, FontFamilies& families) {
   form.setObjectName(ToQString(entry.name));
   form.setWindowTitle(ToQString(entry.caption));
-  form.setFont(FontOf(entry.font, families));
+  const QFont font = FontOf(entry.font, families);
+  form.setFont(font);
+  // Message boxes and menus are windows of their own and do not inherit the
+  // form's font; as on the desktops the window comes from, they are drawn in
+  // the same face. Widgets that lay out text before their font is set (a new
+  // text box does) then need no second face either.
+  QApplication::setFont(font);
   SetOpaqueBackground(form, ColourOf(entry.back));
   form.resize(PixelRect(entry.geometry).size());
 }
@@ -174,7 +174,7 @@ void ChainTabOrder(const std::vector<std::pair<int, QWidget*>>& by_tab_index) {
 
 void BuildWindow(QWidget& form) {
   QHash<QString, QWidget*> by_name;
-  FamiliesByFace families;
+  FontFamilies families;
   std::vector<std::pair<int, QWidget*>> by_tab_index;
   for (const ControlDescription& entry : window::Description()) {
     if (entry.kind == Kind::kForm) {

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string_view>
+
+namespace numoria {
+
+// Makes `fallback` the first face the system's font matching offers for a
+// character that `family` lacks, ahead of its own preferences (which follow
+// the locale and may pick, say, the Japanese cut of a CJK face). Qt asks for
+// that list only when such a character first turns up, so a window whose own
+// texts are all in `family` never pays for sorting the installed fonts.
+// Returns false where the rule could not be added; the system's own order
+// then applies.
+bool PreferFallbackFace(std::u16string_view family, std::u16string_view fallback);
+
+}  // namespace numoria

@@ -1,0 +1,10 @@
+#include "app/font_fallback.h"
+
+namespace numoria {
+
+// Without fontconfig the platform's own fallback order applies.
+bool PreferFallbackFace(std::u16string_view /*family*/, std::u16string_view /*fallback*/) {
+  return false;
+}
+
+}  // namespace numoria
