@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFontDatabase>
 #include <QResource>
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -62,9 +63,25 @@ void InstallEmbeddedFonts() {
 // QFontDatabase::hasFamily would first ask fontconfig to resolve the name as
 // an alias, which costs as much as loading a font; the plain list of
 // installed families answers the same question for real family names.
-FontFamilies::FontFamilies() : installed_(QFontDatabase::families()) {}
+FontMaker::FontMaker() : installed_(QFontDatabase::families()) {}
 
-QString FontFamilies::For(std::u16string_view face) {
+QFont FontMaker::Make(std::u16string_view face, int pixel_size, int weight) {
+  QFont font;
+  font.setFamily(FamilyFor(face));
+  font.setPixelSize(pixel_size);
+  font.setWeight(static_cast<QFont::Weight>(weight));
+  // The compiled-in subsets have TrueType outlines without hinting
+  // instructions. Hinted, every glyph would go through FreeType's auto-hinter
+  // and be loaded again for its advance, which costs more than drawing the
+  // rest of the window; the outlines are drawn as they are instead.
+  const bool embedded = std::any_of(kEmbeddedFonts.begin(), kEmbeddedFonts.end(), [&](const auto& f) {
+    return font.family() == ToQString(f.family);
+  });
+  if (embedded) font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
+QString FontMaker::FamilyFor(std::u16string_view face) {
   const QString name = ToQString(face);
   if (const auto known = resolved_.constFind(name); known != resolved_.cend()) return *known;
   QString family = name;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -13,18 +14,20 @@ namespace numoria {
 // start-up. Runs its work once per process.
 void InstallEmbeddedFonts();
 
-// The family to ask for a face in: the face itself where it is installed,
-// otherwise the first installed face of the same kind that can show
-// Simplified Chinese. One family, not a list: with a list, Qt sorts every
-// installed font for fallbacks as soon as the font is first used, while
-// with one it waits for a character the family lacks.
+// Makes the window's fonts. A face is asked for by one family: the face
+// itself where it is installed, otherwise the first installed face of the
+// same kind that can show Simplified Chinese. One family, not a list: with a
+// list, Qt sorts every installed font for fallbacks as soon as the font is
+// first used, while with one it waits for a character the family lacks.
 // Reads the installed family names once and remembers each face's answer.
-class FontFamilies {
+class FontMaker {
  public:
-  FontFamilies();
-  [[nodiscard]] QString For(std::u16string_view face);
+  FontMaker();
+  [[nodiscard]] QFont Make(std::u16string_view face, int pixel_size, int weight);
 
  private:
+  [[nodiscard]] QString FamilyFor(std::u16string_view face);
+
   QStringList installed_;
   QHash<QString, QString> resolved_;
 };

@@ -39,12 +39,8 @@ using window::Kind;
   return {};
 }
 
-[[nodiscard]] QFont FontOf(const window::Font& font, FontFamilies& families) {
-  QFont result;
-  result.setFamily(families.For(font.face));
-  result.setPixelSize(window::PixelSize(font.point_tenths));
-  result.setWeight(static_cast<QFont::Weight>(font.weight));
-  return result;
+[[nodiscard]] QFont FontOf(const window::Font& font, FontMaker& fonts) {
+  return fonts.Make(font.face, window::PixelSize(font.point_tenths), font.weight);
 }
 
 [[nodiscard]] QRect PixelRect(const window::Twips& g) {
@@ -141,10 +137,10 @@ void SetOpaqueBackground(QWidget& widget, const QColor& colour) {
   return nullptr;
 }
 
-void SetUpForm(const ControlDescription& entry, QWidget& form, FontFamilies& families) {
+void SetUpForm(const ControlDescription& entry, QWidget& form, FontMaker& fonts) {
   form.setObjectName(ToQString(entry.name));
   form.setWindowTitle(ToQString(entry.caption));
-  const QFont font = FontOf(entry.font, families);
+  const QFont font = FontOf(entry.font, fonts);
   form.setFont(font);
   // Message boxes and menus are windows of their own and do not inherit the
   // form's font; as on the desktops the window comes from, they are drawn in
@@ -174,11 +170,11 @@ void ChainTabOrder(const std::vector<std::pair<int, QWidget*>>& by_tab_index) {
 
 void BuildWindow(QWidget& form) {
   QHash<QString, QWidget*> by_name;
-  FontFamilies families;
+  FontMaker fonts;
   std::vector<std::pair<int, QWidget*>> by_tab_index;
   for (const ControlDescription& entry : window::Description()) {
     if (entry.kind == Kind::kForm) {
-      SetUpForm(entry, form, families);
+      SetUpForm(entry, form, fonts);
       by_name.insert(form.objectName(), &form);
       continue;
     }
@@ -189,7 +185,7 @@ void BuildWindow(QWidget& form) {
     QWidget* widget = MakeWidget(entry, by_name.value(ToQString(entry.parent), &form));
     widget->setObjectName(ToQString(entry.name));
     widget->setGeometry(PixelRect(entry.geometry));
-    if (!entry.font.face.empty()) widget->setFont(FontOf(entry.font, families));
+    if (!entry.font.face.empty()) widget->setFont(FontOf(entry.font, fonts));
     if (!entry.accessible_name.empty()) widget->setAccessibleName(ToQString(entry.accessible_name));
     by_name.insert(widget->objectName(), widget);
     if (entry.tab_index != window::kNoTabIndex) by_tab_index.emplace_back(entry.tab_index, widget);

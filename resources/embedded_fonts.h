@@ -16,9 +16,9 @@ struct EmbeddedFont {
   std::u16string_view cut_from;  // the installed face it is a subset of
 };
 
-inline constexpr EmbeddedFont kSongFont{":/numoria/fonts/NumoriaSong.otf", u"Numoria Song",
+inline constexpr EmbeddedFont kSongFont{":/numoria/fonts/NumoriaSong.ttf", u"Numoria Song",
                                         u"Noto Serif CJK SC"};
-inline constexpr EmbeddedFont kRoundFont{":/numoria/fonts/NumoriaRound.otf", u"Numoria Round",
+inline constexpr EmbeddedFont kRoundFont{":/numoria/fonts/NumoriaRound.ttf", u"Numoria Round",
                                          u"Noto Sans CJK SC"};
 inline constexpr std::array kEmbeddedFonts{kSongFont, kRoundFont};
 
