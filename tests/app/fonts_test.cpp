@@ -2,6 +2,7 @@
 // own texts come from the compiled-in subsets, anything else a user types
 // from the full face of the same kind.
 
+#include <QFontDatabase>
 #include <QGlyphRun>
 #include <QRawFont>
 #include <QTextLayout>
@@ -29,6 +30,15 @@ TEST_F(FontsTest, SubsetsFirstThenTheFullFaceOfTheSameKind) {
     ASSERT_EQ(runs.size(), 1) << QString::fromUtf16(text).toStdString();
     EXPECT_EQ(runs.front().rawFont().familyName().toLower(), QString::fromUtf16(drawn_by).toLower())
         << QString::fromUtf16(text).toStdString();
+  }
+}
+
+// Counted as Latin faces, the subsets draw the window's Latin and Chinese
+// texts with one font engine each instead of one for every script.
+TEST_F(FontsTest, SubsetsCountAsLatinFaces) {
+  for (const auto* family : {"Numoria Song", "Numoria Round"}) {
+    EXPECT_TRUE(QFontDatabase::writingSystems(QString::fromLatin1(family)).contains(QFontDatabase::Latin))
+        << family;
   }
 }
 
