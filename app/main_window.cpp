@@ -32,7 +32,7 @@ void MainWindow::paintEvent(QPaintEvent* /*event*/) {
   // unscaled and untiled, from the top-left corner.
   if (background_.isNull()) return;
   QPainter painter(this);
-  painter.drawPixmap(0, 0, background_);
+  painter.drawImage(0, 0, background_);
 }
 
 }  // namespace numoria

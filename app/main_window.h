@@ -18,7 +18,7 @@
 //   5. widget_controls.cpp     the Controls accessor over the widgets: the
 //                              captions and texts the handler writes appear.
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 #include <memory>
 #include <string_view>
@@ -48,7 +48,7 @@ class MainWindow : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QPixmap background_;
+  QImage background_;
   std::unique_ptr<WidgetControls> controls_;
   // The keypad's four variables live as long as the window.
   std::unique_ptr<Keypad> keypad_;

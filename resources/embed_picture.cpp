@@ -1,6 +1,6 @@
 // Build-time tool: turns the program's pictures into C++ source, so that the
-// program shows them without decoding anything (or loading Qt's image format
-// plug-ins) at start-up.
+// program shows them without decoding or converting anything (or loading Qt's
+// image format plug-ins) at start-up.
 //
 // Usage: embed_picture OUTPUT.cpp BACKGROUND.png ICON16.png ICON32.png
 // The output defines the arrays declared in resources/picture_data.h.
@@ -35,16 +35,7 @@ void WriteHex(std::ofstream& out, unsigned value) {
   out << text;
 }
 
-void WriteBackground(std::ofstream& out, const QImage& image) {
-  WriteArray(out, "std::uint32_t", "kBackgroundPalette", image.colorCount(),
-             [&](int i) { WriteHex(out, image.color(i)); });
-  const int width = image.width();
-  WriteArray(out, "std::uint8_t", "kBackgroundIndexes", width * image.height(), [&](int i) {
-    out << static_cast<int>(image.constScanLine(i / width)[i % width]);
-  });
-}
-
-void WriteIcon(std::ofstream& out, const char* name, const QImage& image) {
+void WritePixels(std::ofstream& out, const char* name, const QImage& image) {
   const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
   const int width = argb.width();
   WriteArray(out, "std::uint32_t", name, width * argb.height(), [&](int i) {
@@ -76,9 +67,9 @@ bool Embed(const char* output, const char* background_path, const char* icon16_p
   std::ofstream out(output, std::ios::binary);
   out << "// Generated at build time by embed_picture.\n"
          "#include \"resources/picture_data.h\"\n\nnamespace numoria {\n\n";
-  WriteBackground(out, background);
-  WriteIcon(out, "kIcon16Pixels", icon16);
-  WriteIcon(out, "kIcon32Pixels", icon32);
+  WritePixels(out, "kBackgroundPixels", background);
+  WritePixels(out, "kIcon16Pixels", icon16);
+  WritePixels(out, "kIcon32Pixels", icon32);
   out << "}  // namespace numoria\n";
   return out ? true : Fail(output, "cannot be written");
 }

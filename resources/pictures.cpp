@@ -1,7 +1,6 @@
 #include "resources/pictures.h"
 
 #include <QImage>
-#include <QList>
 #include <array>
 #include <cstdint>
 
@@ -19,13 +18,10 @@ template <std::size_t kPixels>
 
 }  // namespace
 
-QPixmap background_picture() {
-  // The compiled-in indexes are wrapped, not copied; the one conversion is
-  // into the screen's pixel format.
-  QImage indexed(kBackgroundIndexes.data(), kBackgroundWidth, kBackgroundHeight,
-                 kBackgroundWidth, QImage::Format_Indexed8);
-  indexed.setColorTable(QList<QRgb>(kBackgroundPalette.begin(), kBackgroundPalette.end()));
-  return QPixmap::fromImage(indexed);
+QImage background_picture() {
+  return QImage(reinterpret_cast<const uchar*>(kBackgroundPixels.data()), kBackgroundWidth,
+                kBackgroundHeight, kBackgroundWidth * static_cast<int>(sizeof(std::uint32_t)),
+                QImage::Format_RGB32);
 }
 
 QIcon program_icon() {

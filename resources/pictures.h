@@ -4,13 +4,14 @@
 // and the program icon (resources/picture_data.h).
 
 #include <QIcon>
-#include <QPixmap>
+#include <QImage>
 
 namespace numoria {
 
 // The 700 x 600 background picture, meant to be drawn unscaled at the client
-// area's top-left corner.
-[[nodiscard]] QPixmap background_picture();
+// area's top-left corner. It refers to the compiled-in pixels, in the format
+// the window's backing store has, so drawing it is a plain copy.
+[[nodiscard]] QImage background_picture();
 
 // The program icon with its 16 and 32 px images, for the window and taskbar.
 [[nodiscard]] QIcon program_icon();

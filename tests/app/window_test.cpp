@@ -34,6 +34,16 @@ TEST_F(WindowTest, EveryControlWhereTheDescriptionPutsIt) {
   }
 }
 
+TEST_F(WindowTest, BackgroundShowsThePictureUnscaledFromTheTopLeftCorner) {
+  const QImage picture(QStringLiteral(NUMORIA_RESOURCES_DIR "/background.png"));
+  ASSERT_EQ(picture.size(), QSize(700, 600));
+  const QImage shown = window_->grab().toImage();
+  // Places no control covers, near each corner of the client area.
+  for (const QPoint at : {QPoint(1, 1), QPoint(630, 2), QPoint(3, 403), QPoint(630, 403)}) {
+    EXPECT_EQ(shown.pixel(at), picture.pixel(at)) << at.x() << "," << at.y();
+  }
+}
+
 TEST_F(WindowTest, IconShowsTheDesktopIconPicturesPixelForPixel) {
   const QIcon icon = window_->windowIcon();
   for (const int side : {16, 32}) {
