@@ -74,9 +74,9 @@ QFont FontMaker::Make(std::u16string_view face, int pixel_size, int weight) {
   // instructions. Hinted, every glyph would go through FreeType's auto-hinter
   // and be loaded again for its advance, which costs more than drawing the
   // rest of the window; the outlines are drawn as they are instead.
-  const bool embedded = std::any_of(kEmbeddedFonts.begin(), kEmbeddedFonts.end(), [&](const auto& f) {
-    return font.family() == ToQString(f.family);
-  });
+  const bool embedded =
+      std::any_of(kEmbeddedFonts.begin(), kEmbeddedFonts.end(),
+                  [&](const auto& f) { return font.family() == ToQString(f.family); });
   if (embedded) font.setHintingPreference(QFont::PreferNoHinting);
   return font;
 }

@@ -49,8 +49,7 @@ bool Fail(const char* path, const char* what) {
 }
 
 bool IsBackground(const QImage& image) {
-  return image.format() == QImage::Format_Indexed8 &&
-         image.width() == numoria::kBackgroundWidth &&
+  return image.format() == QImage::Format_Indexed8 && image.width() == numoria::kBackgroundWidth &&
          image.height() == numoria::kBackgroundHeight &&
          image.colorCount() == numoria::kBackgroundColours;
 }

@@ -118,7 +118,7 @@ def make(collection, source_family, family, postscript, file_name):
     options.name_IDs = ["*"]
     options.name_languages = [0x409]
     options.notdef_outline = True
-    options.hinting = True
+    options.hinting = False  # TrueType outlines carry none of the CFF hints
     options.recalc_bounds = False  # keep the face's own metrics
     subsetter = subset.Subsetter(options)
     subsetter.populate(unicodes=characters())

@@ -37,7 +37,8 @@ TEST_F(FontsTest, SubsetsFirstThenTheFullFaceOfTheSameKind) {
 // texts with one font engine each instead of one for every script.
 TEST_F(FontsTest, SubsetsCountAsLatinFaces) {
   for (const auto* family : {"Numoria Song", "Numoria Round"}) {
-    EXPECT_TRUE(QFontDatabase::writingSystems(QString::fromLatin1(family)).contains(QFontDatabase::Latin))
+    EXPECT_TRUE(
+        QFontDatabase::writingSystems(QString::fromLatin1(family)).contains(QFontDatabase::Latin))
         << family;
   }
 }
