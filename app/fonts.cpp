@@ -66,10 +66,17 @@ void InstallEmbeddedFonts() {
 FontMaker::FontMaker() : installed_(QFontDatabase::families()) {}
 
 QFont FontMaker::Make(std::u16string_view face, int pixel_size, int weight) {
-  QFont font;
-  font.setFamily(FamilyFor(face));
+  QFont font = FaceFont(face);
   font.setPixelSize(pixel_size);
   font.setWeight(static_cast<QFont::Weight>(weight));
+  return font;
+}
+
+QFont FontMaker::FaceFont(std::u16string_view face) {
+  const QString name = ToQString(face);
+  if (const auto known = resolved_.constFind(name); known != resolved_.cend()) return *known;
+  QFont font;
+  font.setFamily(FamilyFor(face));
   // The compiled-in subsets have TrueType outlines without hinting
   // instructions. Hinted, every glyph would go through FreeType's auto-hinter
   // and be loaded again for its advance, which costs more than drawing the
@@ -78,26 +85,22 @@ QFont FontMaker::Make(std::u16string_view face, int pixel_size, int weight) {
       std::any_of(kEmbeddedFonts.begin(), kEmbeddedFonts.end(),
                   [&](const auto& f) { return font.family() == ToQString(f.family); });
   if (embedded) font.setHintingPreference(QFont::PreferNoHinting);
+  resolved_.insert(name, font);
   return font;
 }
 
-QString FontMaker::FamilyFor(std::u16string_view face) {
+QString FontMaker::FamilyFor(std::u16string_view face) const {
   const QString name = ToQString(face);
-  if (const auto known = resolved_.constFind(name); known != resolved_.cend()) return *known;
-  QString family = name;
-  if (!installed_.contains(name, Qt::CaseInsensitive)) {
-    for (const auto& s : kStandIns) {
-      if (s.face != face) continue;
-      for (const auto stand_in : s.by) {
-        if (!stand_in.empty() && installed_.contains(ToQString(stand_in), Qt::CaseInsensitive)) {
-          family = ToQString(stand_in);
-          break;
-        }
-      }
+  if (installed_.contains(name, Qt::CaseInsensitive)) return name;
+  const auto entry = std::find_if(kStandIns.begin(), kStandIns.end(),
+                                  [&](const StandIns& s) { return s.face == face; });
+  if (entry == kStandIns.end()) return name;
+  for (const auto stand_in : entry->by) {
+    if (!stand_in.empty() && installed_.contains(ToQString(stand_in), Qt::CaseInsensitive)) {
+      return ToQString(stand_in);
     }
   }
-  resolved_.insert(name, family);
-  return family;
+  return name;
 }
 
 }  // namespace numoria

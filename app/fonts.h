@@ -26,10 +26,12 @@ class FontMaker {
   [[nodiscard]] QFont Make(std::u16string_view face, int pixel_size, int weight);
 
  private:
-  [[nodiscard]] QString FamilyFor(std::u16string_view face);
+  // The face's family and how to draw it, found once per face.
+  [[nodiscard]] QFont FaceFont(std::u16string_view face);
+  [[nodiscard]] QString FamilyFor(std::u16string_view face) const;
 
   QStringList installed_;
-  QHash<QString, QString> resolved_;
+  QHash<QString, QFont> resolved_;
 };
 
 }  // namespace numoria
