@@ -6,13 +6,16 @@ holding only the characters of the window's fixed texts and outputs.
 Opening a full CJK font collection at start-up costs several MiB and tens of
 milliseconds; these subsets cost almost nothing. Characters they lack (anything
 the user types) still come from the installed faces, which the program names
-as their fallbacks. Metrics and layout tables are kept as they are; the cubic
+as their fallbacks. Advances and layout tables are kept as they are; the cubic
 (CFF) outlines become quadratic TrueType ones, within a thousandth of an em,
 because FreeType reads those several times faster: with CFF outlines, loading
 the window's glyphs was the largest single cost of drawing its first frame.
 The program draws them unhinted (the CFF hints do not carry over). Only the
-family names are our own, as the SIL Open Font Licence asks of modified
-versions.
+family names, the line and the ASCII widths are our own: the names as the
+SIL Open Font Licence asks of modified versions; the line one em high and
+ASCII half an em wide, as the window's 12 px font has them (a 12 px line, a
+Latin character 6 px), where the faces' own line of 1.44 em would not fit
+the window's 18 px text boxes and their proportional digits not its labels.
 
 Needs python3-fonttools (Debian). Run by hand; the output is checked in:
     resources/make_fonts.py
@@ -60,6 +63,52 @@ def characters():
     latin = "".join(map(chr, range(0x20, 0x7F))) + "".join(map(chr, range(0xA0, 0x100)))
     text = window_captions() + "".join(OUTPUTS) + latin
     return sorted({ord(c) for c in text if c not in "\r\n"})
+
+
+def texts_top(font):
+    """The highest ink of the window's own texts, in font units."""
+    cmap = font.getBestCmap()
+    glyf = font["glyf"]
+    shown = {ord(c) for c in window_captions() + "".join(OUTPUTS)} & cmap.keys()
+    inked = [glyf[cmap[c]] for c in shown if glyf[cmap[c]].numberOfContours != 0]
+    for glyph in inked:
+        glyph.recalcBounds(glyf)
+    return max(glyph.yMax for glyph in inked)
+
+
+def set_line(font):
+    """A line of one em with no gap, its top at the top of the window's
+    texts: their Chinese characters lie whole within it. Latin descenders
+    reach about a quarter em below, into the room a text box leaves around
+    its line. Every table a font reader takes the line from says the same."""
+    em = font["head"].unitsPerEm
+    ascent = texts_top(font)
+    descent = em - ascent
+    hhea = font["hhea"]
+    hhea.ascent, hhea.descent, hhea.lineGap = ascent, -descent, 0
+    os2 = font["OS/2"]
+    os2.sTypoAscender, os2.sTypoDescender, os2.sTypoLineGap = ascent, -descent, 0
+    os2.usWinAscent, os2.usWinDescent = ascent, descent
+
+
+def half_width_ascii(font):
+    """Points the character map of printable ASCII at the face's half-width
+    forms (its 'hwid' feature): half an em each, as the window's Song face
+    has them, where the face's own Latin letters and digits are proportional
+    (a digit is 0.56 em, so a 16-digit amount would not fit its label)."""
+    gsub = font["GSUB"].table
+    half = {}
+    for record in gsub.FeatureList.FeatureRecord:
+        if record.FeatureTag != "hwid":
+            continue
+        for index in record.Feature.LookupListIndex:
+            for table in gsub.LookupList.Lookup[index].SubTable:
+                half.update(getattr(table, "ExtSubTable", table).mapping)
+    for table in font["cmap"].tables:
+        if table.isUnicode() and table.format != 14:
+            for code in range(0x20, 0x7F):
+                if code in table.cmap:
+                    table.cmap[code] = half.get(table.cmap[code], table.cmap[code])
 
 
 def rename(font, family, postscript):
@@ -112,6 +161,7 @@ def make(collection, source_family, family, postscript, file_name):
     index = next(i for i in range(16)
                  if TTFont(path, fontNumber=i, lazy=True)["name"].getDebugName(1) == source_family)
     font = TTFont(path, fontNumber=index, recalcTimestamp=False)  # same bytes each run
+    half_width_ascii(font)
     # The default layout features hold every feature a horizontal run is
     # shaped with, so the window's texts are shaped as with the full face.
     options = subset.Options()
@@ -125,10 +175,13 @@ def make(collection, source_family, family, postscript, file_name):
     subsetter.subset(font)
     rename(font, family, postscript)
     to_truetype(font)
+    set_line(font)
     out = os.path.join(HERE, "fonts", file_name)
     os.makedirs(os.path.dirname(out), exist_ok=True)
     font.save(out)
-    print("%s: %d characters, %d bytes" % (out, len(characters()), os.path.getsize(out)))
+    line = font["hhea"]
+    print("%s: %d characters, %d bytes, line %d/%d" % (out, len(characters()), os.path.getsize(out),
+                                                       line.ascent, line.descent))
 
 
 def main():
