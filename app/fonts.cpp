@@ -23,14 +23,16 @@ struct StandIns {
 // The nearest face of the same kind: the Song face 宋体 becomes the serif CJK
 // face, the rounded and decorative faces the sans CJK face, each first as the
 // small compiled-in subset holding the window's own texts. The keys (黑体
-// bold) and the display carry only Latin digits and signs, which DejaVu Sans
-// draws.
+// bold) carry only Latin digits and signs, which DejaVu Sans draws. The
+// display's MS Sans Serif becomes a sans of Arial's widths: the widest number
+// it shows, "-1.79769313486231E+308", is 214 px wide at 18 px in Liberation
+// Sans and fits the display, where DejaVu Sans needs 245 px and cuts its sign.
 constexpr std::array kStandIns{
     StandIns{u"宋体", {kSongFont.family, u"Noto Serif CJK SC", u"Noto Sans CJK SC"}},
     StandIns{u"黑体", {u"DejaVu Sans", u"Noto Sans CJK SC"}},
     StandIns{u"幼圆", {kRoundFont.family, u"Noto Sans CJK SC"}},
     StandIns{u"华文琥珀", {kRoundFont.family, u"Noto Sans CJK SC"}},
-    StandIns{u"MS Sans Serif", {u"DejaVu Sans", u"Noto Sans CJK SC"}},
+    StandIns{u"MS Sans Serif", {u"Liberation Sans", u"Arial", u"DejaVu Sans"}},
 };
 
 // Registers one compiled-in font. The resources are stored uncompressed, so

@@ -24,13 +24,15 @@ TailLabel::TailLabel(QWidget* parent) : QLabel(parent) {
   setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
+QRect TailLabel::TextArea() const {
+  constexpr int kPadding = 3;
+  return contentsRect().adjusted(kPadding, 0, -kPadding, 0);
+}
+
 void TailLabel::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   drawFrame(&painter);
-  // A little air between the text and the border. Contents margins would
-  // move the border inwards too, away from the label's edge.
-  constexpr int kPadding = 3;
-  const QRect area = contentsRect().adjusted(kPadding, 0, -kPadding, 0);
+  const QRect area = TextArea();
   const QString shown = text();
   const QStringView tail =
       QStringView(shown).right(VisibleTailLength(shown, fontMetrics(), area.width()));

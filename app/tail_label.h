@@ -18,6 +18,11 @@ class TailLabel : public QLabel {
  public:
   explicit TailLabel(QWidget* parent);
 
+  // Where the text is drawn: inside the border, with a little air at the
+  // sides. Contents margins would move the border inwards too, away from the
+  // label's edge.
+  [[nodiscard]] QRect TextArea() const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 };
