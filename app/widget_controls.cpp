@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <limits>
 
+#include "app/label_wrap.h"
 #include "app/qt_text.h"
 #include "app/window_description.h"
 
@@ -43,6 +44,7 @@ void WidgetControls::SetCaption(std::u16string_view name, std::u16string_view ca
     // adjustSize keeps the top-left corner, so the label grows or shrinks
     // to the right and downwards.
     if (entry != nullptr && entry->auto_size) label->adjustSize();
+    if (entry != nullptr && WrapsCaption(*entry)) WrapAtBlanksOnly(*label);
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     button->setText(ToQString(caption));
   } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {

@@ -13,6 +13,7 @@
 
 #include "app/fonts.h"
 #include "app/frame.h"
+#include "app/label_wrap.h"
 #include "app/push_button.h"
 #include "app/qt_text.h"
 #include "app/scroll_bar.h"
@@ -60,9 +61,6 @@ void SetOpaqueBackground(QWidget& widget, const QColor& colour) {
   QLabel* label = right ? new TailLabel(parent) : new QLabel(parent);
   label->setTextFormat(Qt::PlainText);
   label->setText(ToQString(entry.caption));
-  // Ordinary labels break their text at word boundaries inside their width;
-  // an auto-size label keeps it on one line, and so does the display.
-  label->setWordWrap(!entry.auto_size && !right);
   if (entry.border == window::Border::kFixedSingle) {
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
@@ -186,6 +184,10 @@ void BuildWindow(QWidget& form) {
     widget->setObjectName(ToQString(entry.name));
     widget->setGeometry(PixelRect(entry.geometry));
     if (!entry.font.face.empty()) widget->setFont(FontOf(entry.font, fonts));
+    // Ordinary labels break their caption at blanks inside their width, which
+    // needs their size and font; an auto-size label keeps it on one line, and
+    // so does the display.
+    if (WrapsCaption(entry)) WrapAtBlanksOnly(*static_cast<QLabel*>(widget));
     if (!entry.accessible_name.empty()) widget->setAccessibleName(ToQString(entry.accessible_name));
     by_name.insert(widget->objectName(), widget);
     if (entry.tab_index != window::kNoTabIndex) by_tab_index.emplace_back(entry.tab_index, widget);
