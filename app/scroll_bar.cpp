@@ -1,6 +1,8 @@
 #include "app/scroll_bar.h"
 
 #include <QKeyEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace numoria {
 
@@ -15,6 +17,19 @@ void ScrollBar::keyPressEvent(QKeyEvent* event) {
   const bool towards_maximum = right != isRightToLeft();
   triggerAction(towards_maximum ? SliderSingleStepAdd : SliderSingleStepSub);
   event->accept();
+}
+
+void ScrollBar::paintEvent(QPaintEvent* event) {
+  QScrollBar::paintEvent(event);
+  if (!hasFocus()) return;
+  QStylePainter painter(this);
+  QStyleOptionFocusRect focus;
+  focus.initFrom(this);
+  // Shown however the focus came, by key or by click: the arrow keys act on
+  // the bar either way.
+  focus.state |= QStyle::State_KeyboardFocusChange;
+  focus.backgroundColor = palette().color(QPalette::Button);
+  painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }
 
 }  // namespace numoria
