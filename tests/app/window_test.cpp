@@ -109,6 +109,58 @@ TEST_F(WindowTest, DisplayKeepsTheNewestDigitsOfALongEntry) {
   EXPECT_EQ(VisibleTailLength(u"", metrics, 240), 0);
 }
 
+// A label breaks a caption only at blanks and only onto lines it shows;
+// otherwise the caption shows from its start on one line, cut at the right:
+// the left of its picture is that of the caption's start alone. The amounts
+// come from the discount panel itself.
+TEST_F(WindowTest, LabelsBreakOnlyAtBlanksOntoLinesTheyShow) {
+  constexpr struct {
+    std::string_view price, value;
+    std::u16string_view label, caption, start;
+  } kCases[] = {
+      {"99999999999999", "[7]", u"Labxj", u"69999999999999.3元", u"69999999999999.3"},
+      {"1.23456789012345E+200", "[7]", u"Labxj", u"8.64197523086415E+199元", u"8.64197523086415"},
+      {"", "", u"Label12", u"2026年12月7日 星期一 下午6时43分14秒", u"2026年12月7日 星期一 下午"}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(ToQString(c.caption).toStdString());
+    if (!c.price.empty()) {
+      Use(u"Text2", c.price);
+      Use(u"HScroll1", "[0]");
+      Use(u"HScroll1", c.value);
+    } else {
+      window_->controls().SetCaption(c.label, c.caption);
+    }
+    auto* label = Find<QLabel>(c.label);
+    ASSERT_EQ(label->text(), ToQString(c.caption));
+    const QImage shown = label->grab().toImage();
+    const int width = label->fontMetrics().horizontalAdvance(ToQString(c.start));
+    window_->controls().SetCaption(c.label, c.start);
+    const QImage start = label->grab().toImage();
+    const QRect left(0, 0, static_cast<int>(width * shown.devicePixelRatio()), shown.height());
+    EXPECT_EQ(shown.copy(left), start.copy(left));
+  }
+}
+
+// Every control that takes the focus looks different while it has it.
+TEST_F(WindowTest, EveryFocusableControlShowsItsFocus) {
+  std::vector<QWidget*> focusable;
+  for (QWidget* widget : window_->findChildren<QWidget*>()) {
+    if ((widget->focusPolicy() & Qt::TabFocus) != 0) focusable.push_back(widget);
+  }
+  ASSERT_EQ(focusable.size(), 25U);
+  // As after a Tab: the style shows a button's focus once the keyboard moved it.
+  window_->setAttribute(Qt::WA_KeyboardFocusChange);
+  for (std::size_t i = 0; i < focusable.size(); ++i) {
+    QWidget* widget = focusable[i];
+    SCOPED_TRACE(widget->objectName().toStdString());
+    focusable[(i + 1) % focusable.size()]->setFocus(Qt::TabFocusReason);
+    const QImage without = widget->grab().toImage();
+    widget->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(widget->hasFocus());
+    EXPECT_NE(widget->grab().toImage(), without);
+  }
+}
+
 TEST_F(WindowTest, ClockIsEmptyUntilTheFirstTick) {
   const auto* timer = window_->findChild<QTimer*>(QStringLiteral("Timer1"));
   ASSERT_NE(timer, nullptr);
