@@ -10,8 +10,10 @@ namespace {
 // ending in a blank, and all of them fit the label's height.
 [[nodiscard]] bool WrapsWholeAtBlanks(const QLabel& label) {
   const QString text = label.text();
+  // Most captions have no blank at all; they need no layout to know.
+  if (!text.contains(u' ')) return false;
   const QRect area = label.contentsRect();
-  QTextLayout layout(text, label.font());
+  QTextLayout layout(text, label.font(), &label);  // the fonts the label paints with
   QTextOption option;
   option.setWrapMode(QTextOption::WordWrap);
   layout.setTextOption(option);
