@@ -8,8 +8,8 @@ namespace numoria {
 // the Left arrow key to the left. Qt's horizontal scroll bar turns these two
 // round (its controls are inverted so that Up and Page Up decrease the value),
 // while every other key and the mouse already act as on any desktop. While it
-// has the keyboard focus it shows it with the style's focus frame around the
-// bar, as the style's text boxes do; Qt's own bar looks the same either way.
+// has the keyboard focus it shows it with a frame around the bar, as the
+// style's text boxes do; Qt's own bar looks the same either way.
 class ScrollBar : public QScrollBar {
  public:
   using QScrollBar::QScrollBar;
