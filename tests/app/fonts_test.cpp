@@ -1,6 +1,7 @@
-// Which installed face draws a character of the window's faces: the window's
+// The window's faces: which installed face draws a character (the window's
 // own texts come from the compiled-in subsets, anything else a user types
-// from the full face of the same kind.
+// from the full face of the same kind), and what their measures leave whole.
+// Registered to run at the scale factors 1, 1.25, 1.5 and 2.
 
 #include <QFontDatabase>
 #include <QGlyphRun>
@@ -50,8 +51,14 @@ TEST_F(FontsTest, SubsetsCountAsLatinFaces) {
   }
 }
 
-// Everything below runs at each scale factor the tests are registered with
-// (QT_SCALE_FACTOR 1, 1.25, 1.5, 2).
+// The window font's 12 px Chinese characters, 6 px Latin characters and
+// parentheses and 12 px line give the auto-size labels their described size.
+TEST_F(FontsTest, AutoSizeLabelsMeasureTheirCaptionsInTheWindowFont) {
+  for (const char16_t* name : {u"Label2", u"Label1(1)"}) {
+    const auto* label = Find<QLabel>(name);
+    EXPECT_EQ(label->sizeHint(), label->size()) << QString::fromUtf16(name).toStdString();
+  }
+}
 
 // The display's widest numbers fit inside its border and padding: the
 // leftmost ink lies right of where the text area would cut it.
