@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """Writes the program icon: a small generic window (frame, title bar, client).
 
-Produces icon16.png, icon32.png, icon48.png and numoria.ico (16 and 32 px PNG
-entries). Each size is drawn on its own pixel grid, so edges stay sharp; the
-geometry follows numoria.svg, which shows the same design at 48 units.
+Produces icon<size>.png for the icon theme's sizes, numoria.ico (16 and 32 px
+PNG entries) and numoria.svg, the scalable icon. Each size is drawn on its own
+pixel grid, so edges stay sharp; the SVG is the 48 px geometry as vectors.
 """
 
 import os
@@ -13,7 +13,8 @@ import sys
 sys.dont_write_bytecode = True  # keep the source folder free of caches
 import png_writer  # noqa: E402
 
-SIZES = (16, 32, 48)
+SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+SVG_SIZE = 48
 ICO_SIZES = (16, 32)
 
 CLEAR = (0, 0, 0, 0)
@@ -49,36 +50,102 @@ def caption_colour(x: int, left: int, right: int) -> tuple:
     return tuple(round(a + (b - a) * t) for a, b in zip(CAPTION_LEFT, CAPTION_RIGHT)) + (255,)
 
 
-def draw(size: int) -> Canvas:
-    """The window at one size; in 16ths of the size: x 1..15, y 2..14."""
+def sixteenths(size: int, k: float) -> int:
+    """k sixteenths of the size, rounded half up; exact for multiples of 16."""
+    return int(k * size + 8) // 16
+
+
+def geometry(size: int) -> dict:
+    """The window's parts at one size; in 16ths of the size: x 1..15, y 2..14.
+
+    Rectangles are (left, top, right, bottom), right/bottom exclusive.
+    """
     unit = size // 16
+    left, top = sixteenths(size, 1), sixteenths(size, 2)
+    right, bottom = size - left, size - top
+    bar = sixteenths(size, 3)  # title bar height inside the frame
+    box = bar - 2 * max(1, unit // 2)  # close box at the right end of the title bar
+    bx, by = right - 1 - sixteenths(size, 1) - box, top + 1 + (bar - box) // 2
+    lines = []
+    if size >= 32:  # from 32 px on, a few lines of text hint at the content
+        indent = left + 1 + sixteenths(size, 2)
+        full = right - 1 - sixteenths(size, 2) - indent
+        for n, share in enumerate((0.8, 0.55, 0.7)):
+            y = top + 1 + bar + sixteenths(size, 2 + 2 * n)
+            lines.append((indent, y, indent + round(full * share),
+                          y + max(1, sixteenths(size, 1) - 1)))
+    return {
+        "shadow": (left + 1, top + 1, right + 1, bottom + 1),
+        "frame": (left, top, right, bottom),
+        "caption": (left + 1, top + 1, right - 1, top + 1 + bar),
+        "client": (left + 1, top + 1 + bar, right - 1, bottom - 1),
+        "box": (bx, by, bx + box, by + box),
+        "lines": lines,
+    }
+
+
+def draw(size: int) -> Canvas:
+    """The window at one size as pixels."""
+    g = geometry(size)
     c = Canvas(size)
-    left, top, right, bottom = unit, 2 * unit, size - unit, size - 2 * unit
-    bar = 3 * unit  # title bar height inside the frame
-
-    c.fill(left + 1, top + 1, right + 1, bottom + 1, SHADOW)
-    c.fill(left, top, right, bottom, FRAME)
-    for x in range(left + 1, right - 1):
-        c.fill(x, top + 1, x + 1, top + 1 + bar, caption_colour(x, left + 1, right - 1))
-    c.fill(left + 1, top + 1 + bar, right - 1, bottom - 1, CLIENT)
-
-    # Close box at the right end of the title bar.
-    box = bar - 2 * max(1, unit // 2)
-    bx, by = right - 1 - unit - box, top + 1 + (bar - box) // 2
-    c.fill(bx, by, bx + box, by + box, BUTTON)
+    c.fill(*g["shadow"], SHADOW)
+    c.fill(*g["frame"], FRAME)
+    left, top, right, bottom = g["caption"]
+    for x in range(left, right):
+        c.fill(x, top, x + 1, bottom, caption_colour(x, left, right))
+    c.fill(*g["client"], CLIENT)
+    bx, by, bx_end, _ = g["box"]
+    box = bx_end - bx
+    c.fill(*g["box"], BUTTON)
     if box >= 5:  # smaller boxes have no room for a legible cross
         for i in range(1, box - 1):
             c.fill(bx + i, by + i, bx + i + 1, by + i + 1, GLYPH)
             c.fill(bx + box - 1 - i, by + i, bx + box - i, by + i + 1, GLYPH)
-
-    # From 32 px on, a few lines of text hint at the window's content.
-    if size >= 32:
-        indent = left + 1 + 2 * unit
-        full = right - 1 - 2 * unit - indent
-        for n, share in enumerate((0.8, 0.55, 0.7)):
-            y = top + 1 + bar + 2 * unit + n * 2 * unit
-            c.fill(indent, y, indent + round(full * share), y + max(1, unit - 1), LINE)
+    for line in g["lines"]:
+        c.fill(*line, LINE)
     return c
+
+
+def svg() -> str:
+    """The scalable icon: the same parts at SVG_SIZE units."""
+    g = geometry(SVG_SIZE)
+
+    def rect(r, attributes: str) -> str:
+        return (f'<rect x="{r[0]}" y="{r[1]}" width="{r[2] - r[0]}" height="{r[3] - r[1]}" '
+                f'{attributes}/>')
+
+    def hex_colour(colour) -> str:
+        return "#" + "".join(f"{v:02x}" for v in colour[:3])
+
+    left, _, right, _ = g["caption"]
+    bx, by, bx_end, by_end = g["box"]
+    a, b, c, d = bx + 1.5, by + 1.5, bx_end - 1.5, by_end - 1.5
+    out = [
+        '<?xml version="1.0" encoding="UTF-8"?>',
+        f"<!-- Numoria's icon: a small generic window, the same design as icon{SVG_SIZE}.png. -->",
+        f'<svg xmlns="http://www.w3.org/2000/svg" width="{SVG_SIZE}" height="{SVG_SIZE}" '
+        f'viewBox="0 0 {SVG_SIZE} {SVG_SIZE}">',
+        "  <defs>",
+        f'    <linearGradient id="caption" x1="{left}" y1="0" x2="{right}" y2="0" '
+        'gradientUnits="userSpaceOnUse">',
+        f'      <stop offset="0" stop-color="{hex_colour(CAPTION_LEFT)}"/>',
+        f'      <stop offset="1" stop-color="{hex_colour(CAPTION_RIGHT)}"/>',
+        "    </linearGradient>",
+        "  </defs>",
+        "  " + rect(g["shadow"], f'fill="#000000" fill-opacity="{SHADOW[3] / 256:g}"'),
+        "  " + rect(g["frame"], f'fill="{hex_colour(FRAME)}"'),
+        "  " + rect(g["caption"], 'fill="url(#caption)"'),
+        "  " + rect(g["client"], f'fill="{hex_colour(CLIENT)}"'),
+        "  " + rect(g["box"], f'fill="{hex_colour(BUTTON)}"'),
+        f'  <path d="M{a:g} {b:g} L{c:g} {d:g} M{c:g} {b:g} L{a:g} {d:g}" '
+        f'stroke="{hex_colour(GLYPH)}" stroke-width="1.2"',
+        '        stroke-linecap="square"/>',
+        f'  <g fill="{hex_colour(LINE)}">',
+        *("    " + rect(line, "").replace(" />", "/>") for line in g["lines"]),
+        "  </g>",
+        "</svg>",
+    ]
+    return "\n".join(out) + "\n"
 
 
 def ico(pngs: dict) -> bytes:
@@ -102,6 +169,8 @@ def main() -> None:
         png_writer.write(os.path.join(here, f"icon{size}.png"), pngs[size])
     png_writer.write(os.path.join(here, "numoria.ico"),
                      ico({s: pngs[s] for s in ICO_SIZES}))
+    with open(os.path.join(here, "numoria.svg"), "w", encoding="utf-8") as f:
+        f.write(svg())
 
 
 if __name__ == "__main__":
