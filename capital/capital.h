@@ -21,6 +21,12 @@ namespace numoria {
 // its two notices when the text is not an amount it can write.
 [[nodiscard]] std::u16string CapitalAmount(std::u16string_view text);
 
+// The form a cheque needs of an amount typed in Text3, without a currency
+// word: "12.05" -> "壹拾贰元零伍分", "12" -> "壹拾贰元整". Empty when the text
+// cannot stand on a cheque: anything but ASCII digits with at most one "."
+// and two decimals, or an amount over 2147483647.
+[[nodiscard]] std::u16string ChequeAmount(std::u16string_view text);
+
 // Change handler of Text3: converts its text into Text4.
 void Text3_Change(Controls& controls);
 

@@ -10,9 +10,16 @@
 // integer part with anything but digits gives the format notice, a larger
 // amount the range notice.
 //
+// The cheque form of the same text is empty exactly when the text is not a
+// cheque amount (digits, at most one "." with at most two digits after it,
+// not the point alone, at most 2147483647). Otherwise its integer before
+// "元" reads back as the amount, "元" is missing only for 0 yuan, and "整"
+// ends it exactly when the amount has no 分.
+//
 // Input: the first byte chooses the mode: even, the rest as UTF-16 code
 // units; odd, one amount character a byte. At most ten characters are used.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -93,7 +100,47 @@ void CheckValidAmount(std::u16string_view amount, std::u16string_view integer_pa
   }
 }
 
+// Whether the text holds an amount a cheque can carry, read apart from the
+// converter: ASCII digits, at most one "." and two decimals, within 32 bits.
+[[nodiscard]] bool IsChequeAmount(std::u16string_view input, std::uint64_t& value, std::u16string_view& fraction) {
+  const auto point = input.find(u'.');
+  const auto integer_part = input.substr(0, point);
+  fraction = point == std::u16string_view::npos ? std::u16string_view() : input.substr(point + 1);
+  if ((integer_part.empty() && fraction.empty()) || fraction.size() > 2) return false;
+  const auto digits = [](std::u16string_view part) {
+    return std::all_of(part.begin(), part.end(), [](char16_t c) { return IsDigit(c); });
+  };
+  if (!digits(integer_part) || !digits(fraction)) return false;
+  value = 0;
+  for (const char16_t c : integer_part) {
+    value = std::min(value * 10 + static_cast<std::uint64_t>(c - u'0'), kLargestAmount + 1);
+  }
+  return value <= kLargestAmount;
+}
+
+void CheckCheque(std::u16string_view input) {
+  const std::u16string cheque = numoria::ChequeAmount(input);
+  std::uint64_t value = 0;
+  std::u16string_view fraction;
+  const bool valid = IsChequeAmount(input, value, fraction);
+  Check(cheque.empty() != valid, "a cheque form empty for a cheque amount, or written for another text", input);
+  if (!valid) return;
+  Check(cheque.find(u"零零") == std::u16string_view::npos, "two 零 in a row on a cheque", input);
+  const auto yuan = cheque.find(u'元');
+  const bool zero = value == 0 && fraction.find_first_not_of(u'0') == std::u16string_view::npos;
+  Check((yuan == std::u16string_view::npos) == (value == 0 && !zero), "元 written for 0 yuan or missing", input);
+  if (value != 0) {
+    Check(numoria::fuzz::CapitalValue(cheque.substr(0, yuan)) == value, "the cheque integer is not the amount", input);
+  }
+  const bool has_fen = fraction.size() == 2 && fraction[1] != u'0';
+  const auto whole = cheque.find(u'整');
+  Check(has_fen == (whole == std::u16string_view::npos), "整 after 分 or missing without 分", input);
+  Check(whole == std::u16string_view::npos || whole + 1 == cheque.size(), "整 not at the end", input);
+  Check(has_fen == (cheque.find(u'分') != std::u16string_view::npos), "分 written for a zero or missing", input);
+}
+
 void CheckAmount(std::u16string_view input) {
+  CheckCheque(input);
   const std::u16string amount = numoria::CapitalAmount(input);
   Check(numoria::CapitalAmount(input) == amount, "the same text converted differently", input);
 

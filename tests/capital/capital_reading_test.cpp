@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "capital/capital.h"
 
@@ -75,6 +76,38 @@ TEST(CapitalReading, LargeAmountsAndLeadingZeros) {
       n = n * 10 + (digit(random) < 6 ? 0 : digit(random) % 10);
     }
     ASSERT_TRUE(Reads(n % 2147483648, zeros(random)));
+  }
+}
+
+// The cheque form from the value in yuan and cents: 元 for a non-zero
+// integer, 零 standing for a zero 角 between 元 and 分, 整 unless it ends at 分.
+std::u16string ReadCheque(std::int64_t yuan, int cents) {
+  constexpr std::u16string_view kNumerals = u"零壹贰叁肆伍陆柒捌玖";
+  const std::u16string integer = yuan == 0 ? u"" : Read(yuan) + u"元";
+  const std::u16string jiao = {kNumerals[static_cast<std::size_t>(cents / 10)], u'角'};
+  const std::u16string fen = {kNumerals[static_cast<std::size_t>(cents % 10)], u'分'};
+  if (cents == 0) return yuan == 0 ? u"零元整" : integer + u"整";
+  if (cents % 10 == 0) return integer + jiao + u"整";
+  if (cents < 10) return integer + (yuan == 0 ? u"" : u"零") + fen;
+  return integer + jiao + fen;
+}
+
+// Each amount with two decimals, and where they allow it with fewer, with
+// no integer digit, and with a leading zero.
+TEST(ChequeReading, EveryAmountUpTo10000Yuan) {
+  for (std::int64_t yuan = 0; yuan <= 10000; ++yuan) {
+    const std::string whole = std::to_string(yuan);
+    for (int cents = 0; cents < 100; ++cents) {
+      const std::u16string want = ReadCheque(yuan, cents);
+      const std::string two = (cents < 10 ? ".0" : ".") + std::to_string(cents);
+      std::vector<std::string> forms = {whole + two, "0" + whole + two};
+      if (cents % 10 == 0) forms.push_back(whole + two.substr(0, 2));
+      if (cents == 0) forms.insert(forms.end(), {whole, whole + "."});
+      if (yuan == 0) forms.push_back(two);
+      for (const std::string& form : forms) {
+        ASSERT_EQ(ChequeAmount(std::u16string(form.begin(), form.end())), want) << form;
+      }
+    }
   }
 }
 

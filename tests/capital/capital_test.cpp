@@ -66,6 +66,39 @@ TEST(CapitalAmount, Table) {
   }
 }
 
+// Every amount up to 10000.99 is checked in capital_reading_test.cpp; these
+// rows pin the cheque rules at large amounts and every refusal.
+TEST(ChequeAmount, Table) {
+  struct Case {
+    std::u16string input;
+    std::u16string_view want;
+  };
+  // clang-format off
+  const Case kCases[] = {
+      {u"05", u"伍元整"}, {u"000010000", u"壹万元整"}, {u"5.", u"伍元整"}, {u"0.5", u"伍角整"},
+      {u"0.05", u"伍分"}, {u".35", u"叁角伍分"}, {u".05", u"伍分"}, {u"0", u"零元整"},
+      {u"0.00", u"零元整"}, {u"00", u"零元整"}, {u".0", u"零元整"}, {u"0.", u"零元整"},
+      {u"12.05", u"壹拾贰元零伍分"}, {u"16409.02", u"壹万陆仟肆佰零玖元零贰分"},
+      {u"100.01", u"壹佰元零壹分"}, {u"12", u"壹拾贰元整"}, {u"12.0", u"壹拾贰元整"},
+      {u"12.00", u"壹拾贰元整"}, {u"12.5", u"壹拾贰元伍角整"}, {u"12.50", u"壹拾贰元伍角整"},
+      {u"6007.14", u"陆仟零柒元壹角肆分"}, {u"1680.32", u"壹仟陆佰捌拾元叁角贰分"},
+      {u"107000.53", u"壹拾万柒仟元伍角叁分"}, {u"1409.50", u"壹仟肆佰零玖元伍角整"},
+      {u"100000000", u"壹亿元整"}, {u"1000000001", u"壹拾亿零壹元整"}, {u"10.10", u"壹拾元壹角整"},
+      {u"2147483647", u"贰拾壹亿肆仟柒佰肆拾捌万叁仟陆佰肆拾柒元整"},
+      {u"00000000002147483647.99", u"贰拾壹亿肆仟柒佰肆拾捌万叁仟陆佰肆拾柒元玖角玖分"},
+      {u"1000010000.01", u"壹拾亿零壹万元零壹分"}, {u"100000000.10", u"壹亿元壹角整"},
+      {u"", u""}, {u".", u""}, {u"..", u""}, {u"12.345", u""}, {u"0.001", u""}, {u"-5", u""},
+      {u"+5", u""}, {u" 5", u""}, {u"5 ", u""}, {u"1,000", u""}, {u"1a", u""}, {u"1.a", u""},
+      {u"1.2.3", u""}, {u"1..5", u""}, {u"１２", u""}, {u"5e2", u""}, {u"2147483648", u""},
+      {u"9999999999.99", u""}, {std::u16string(100000, u'9'), u""},
+      {std::u16string(u"1\0", 2), u""}, {u"\xD800", u""}};
+  // clang-format on
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(Narrow(c.input.substr(0, 30)));
+    EXPECT_EQ(ChequeAmount(c.input), c.want);
+  }
+}
+
 TEST(Text3Change, TypingKeyByKey) {
   testing::FakeControls controls;
   constexpr std::u16string_view kSteps[][2] = {
