@@ -3,7 +3,8 @@
 //   StrictNumber gives a finite double or raises type mismatch (13) or
 //   overflow (6); ToInt16/ToInt32 agree with StrictNumber rounded half to
 //   even or raise 6 outside their range. Over number-like characters both
-//   readers are compared with strtod.
+//   readers are compared with strtod, and StrictNumber refuses exactly the
+//   texts that are no number ("," only between whole groups of three).
 //   Doubles: NumberText has the shape -?digits(.digits)?(E[+-]dd+)? with at
 //   most 15 significant digits, is plain from 0.001 up to 1E15, and reads
 //   back through both readers to x rounded to 15 digits.
@@ -94,6 +95,7 @@ void CheckStrictNumber(std::u16string_view text, bool compare) {
   }
   const auto plain = numoria::fuzz::PlainNumber(text);
   if (!plain) {
+    Check(error == 13, "StrictNumber accepted a text that is no number", text);
     return;
   }
   const auto expected = numoria::fuzz::ReadDouble(*plain);

@@ -72,38 +72,54 @@ namespace numoria::fuzz {
   return ReadDouble(number);
 }
 
-// The plain number StrictNumber must accept: blanks around
-// [+-]?(digits[.digits]|.digits)(E[+-]?digits)?, as ASCII for strtod, or
-// nullopt for any other text.
+// The number StrictNumber must accept: blanks around
+// [+-]?(int[.digits]|.digits)([EeDd][+-]?digits)?, where int is digits or
+// groups d{1,3}(,ddd)+, as ASCII for strtod (commas dropped, exponent mark
+// "e"), or nullopt for any other text.
 [[nodiscard]] inline std::optional<std::string> PlainNumber(std::u16string_view text) {
   const auto first = text.find_first_not_of(u' ');
   if (first == std::u16string_view::npos) {
     return std::nullopt;
   }
   text = text.substr(first, text.find_last_not_of(u' ') - first + 1);
+  std::string out;
   std::size_t i = 0;
   const auto digits_from = [&] {
     const std::size_t start = i;
     while (i < text.size() && IsDigit(text[i])) {
-      ++i;
+      out.push_back(static_cast<char>(text[i++]));
     }
     return i - start;
   };
   if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
-    ++i;
+    out.push_back(static_cast<char>(text[i++]));
   }
   std::size_t digits = digits_from();
+  if (i < text.size() && text[i] == u',') {
+    if (digits == 0 || digits > 3) {
+      return std::nullopt;
+    }
+    while (i < text.size() && text[i] == u',') {
+      ++i;
+      const std::size_t group = digits_from();
+      if (group != 3) {
+        return std::nullopt;
+      }
+      digits += group;
+    }
+  }
   if (i < text.size() && text[i] == u'.') {
-    ++i;
+    out.push_back(static_cast<char>(text[i++]));
     digits += digits_from();
   }
   if (digits == 0) {
     return std::nullopt;
   }
-  if (i < text.size() && text[i] == u'E') {
+  if (i < text.size() && std::u16string_view(u"EeDd").find(text[i]) != std::u16string_view::npos) {
+    out.push_back('e');
     ++i;
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
-      ++i;
+      out.push_back(static_cast<char>(text[i++]));
     }
     if (digits_from() == 0) {
       return std::nullopt;
@@ -112,7 +128,7 @@ namespace numoria::fuzz {
   if (i != text.size()) {
     return std::nullopt;
   }
-  return std::string(text.begin(), text.end());
+  return out;
 }
 
 // x rounded to 15 significant digits. When rounding to nearest would pass

@@ -23,7 +23,7 @@ class StrictReader {
  public:
   explicit StrictReader(std::u16string_view text) noexcept : text_(text) {}
 
-  // [sign] digits{,digits} [. [digits]] [(E|D) [sign] digits]
+  // [sign] (digits | d[d[d]]{,ddd}) [. [digits]] [(E|D) [sign] digits]
   double Read() {
     if (IsSign(Peek())) {
       number_.SetNegative(Peek() == u'-');
@@ -51,22 +51,27 @@ class StrictReader {
 
  private:
   [[nodiscard]] char16_t Peek() const noexcept { return pos_ < text_.size() ? text_[pos_] : u'\0'; }
-  [[nodiscard]] char16_t PeekNext() const noexcept {
-    return pos_ + 1 < text_.size() ? text_[pos_ + 1] : u'\0';
-  }
 
-  // Digits with "," as a group separator between two digits; returns the
-  // count of digits.
+  // Digits, or groups of digits separated by ",": one to three before the
+  // first ",", exactly three after each. A comma anywhere else ("12,5", a
+  // decimal comma) makes the text no number. Returns the count of digits.
   std::size_t ReadIntegerPart() {
     std::size_t digits = 0;
+    std::size_t group = 0;  // digits since the last ","
+    bool grouped = false;
     while (true) {
       if (IsDigit(Peek())) {
         number_.AddIntegerDigit(Peek());
         ++digits;
+        ++group;
         ++pos_;
-      } else if (Peek() == u',' && digits > 0 && IsDigit(PeekNext())) {
+      } else if (Peek() == u',') {
+        if (group == 0 || (grouped ? group != 3 : group > 3)) RaiseTypeMismatch();
+        grouped = true;
+        group = 0;
         ++pos_;
       } else {
+        if (grouped && group != 3) RaiseTypeMismatch();
         return digits;
       }
     }

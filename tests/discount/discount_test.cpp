@@ -29,7 +29,8 @@ TEST(Discount, ScrollChange) {
       {u"-1.7E308", 9, u"9折", u"-1.53E+308元"},
       // Not a number: the discount is still shown, the price asked for again.
       {u"", 8, u"8折", kNotAPrice}, {u"   ", 8, u"8折", kNotAPrice}, {u"abc", 2, u"2折", kNotAPrice},
-      {u"12元", 5, u"5折", kNotAPrice}, {u"1E400", 5, u"5折", kNotAPrice}};
+      {u"12元", 5, u"5折", kNotAPrice}, {u"1E400", 5, u"5折", kNotAPrice},
+      {u"12,5", 5, u"5折", kNotAPrice}, {u"1,250", 5, u"5折", u"625元"}};
   // clang-format on
   for (const auto& c : kCases) {
     SCOPED_TRACE(testing::Narrow(c.price));

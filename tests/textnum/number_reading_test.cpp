@@ -44,8 +44,8 @@ TEST(NumericValue, ReadsAsFarAsTheTextFits) {
 TEST(StrictNumber, ReadsCompleteNumbers) {
   // clang-format off
   const ValueCase kCases[] = {
-      {u"12", 12}, {u"  -2.5  ", -2.5}, {u"1,000", 1000}, {u"1,0", 10},
-      {u"1,234,567.25", 1234567.25}, {u"1.", 1}, {u".5", 0.5}, {u"+1d-2", 0.01},
+      {u"12", 12}, {u"  -2.5  ", -2.5}, {u"1,000", 1000}, {u"12,345.6", 12345.6},
+      {u"-1,234,567.25", -1234567.25}, {u"999,000E-3", 999}, {u"1.", 1}, {u".5", 0.5}, {u"+1d-2", 0.01},
       {u"-2.5E3", -2500}, {u"3e+2", 300}, {u"1E-400", 0}, {u"0E99999", 0},
       {u"4.94065645841247E-324", 4.9406564584124654e-324}};
   // clang-format on
@@ -65,6 +65,8 @@ TEST(NumberReading, ErrorsOfBothReaders) {
   const std::u16string_view kCases[] = {
       u"",   u"   ",  u"abc",   u"12元", u"1 2",   u"--1", u"0x10", u"1e", u"1e+",  u",1",
       u"1,", u"1,,0", u"1.0,0", u".",    u"1.2.3", u"\t1", u"E5",   u"+",  u"1,.5", u"12abc",
+      u"12,5", u"1,2,3", u"1,0000", u"1,00", u",5",  u"12,",  u"1,,000", u"1234,567", u"1,000,00",
+      u"1,0",
   };
   for (const auto input : kCases) {
     SCOPED_TRACE(Narrow(input));
