@@ -9,9 +9,15 @@
 
 namespace numoria {
 
-// A time pattern with its time-zone fields ("t" ... "tttt") and the blank
-// beside each removed; quoted literal text is left alone.
+// A time pattern with its time-zone fields ("t" ... "tttt") removed, together
+// with what only frames them: the blank or comma that separates them, and
+// brackets around them ("HH:mm:ss (t)" -> "HH:mm:ss"). Quoted literal text is
+// left alone.
 [[nodiscard]] QString WithoutTimeZone(QStringView time_pattern);
+
+// A time pattern with the fields Qt does not know written as the locale
+// means them: a day period ("B", "b") becomes the locale's AM/PM text.
+[[nodiscard]] QString WithKnownFields(QStringView time_pattern);
 
 // The clock's text: the locale's short date, one blank and the time of day in
 // the locale's long time pattern without the zone, to the whole second; at
