@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "app/bindings.h"
+#include "app/cheque_actions.h"
 #include "app/fonts.h"
 #include "app/widget_controls.h"
 #include "app/window_builder.h"
@@ -19,6 +20,8 @@ MainWindow::MainWindow() : background_(background_picture()) {
   controls_ = std::make_unique<WidgetControls>(*this);
   keypad_ = std::make_unique<Keypad>(*controls_);
   bindings_ = std::make_unique<EventBindings>(*this, Handlers{*controls_, *keypad_});
+  // Owned by the window, like its controls.
+  new ChequeActions(*this);
 }
 
 MainWindow::~MainWindow() = default;

@@ -60,7 +60,12 @@ std::u16string WidgetControls::Text(std::u16string_view name) const {
 }
 
 void WidgetControls::SetText(std::u16string_view name, std::u16string_view text) {
-  if (auto* edit = qobject_cast<QLineEdit*>(Find(name))) edit->setText(ToQString(text));
+  auto* edit = qobject_cast<QLineEdit*>(Find(name));
+  if (edit == nullptr) return;
+  edit->setText(ToQString(text));
+  // A written text shows from its first character: an amount too long for
+  // the box loses its tail, never its head.
+  edit->setCursorPosition(0);
 }
 
 std::int16_t WidgetControls::Value(std::u16string_view name) const {

@@ -18,6 +18,7 @@
 #include "app/qt_text.h"
 #include "app/scroll_bar.h"
 #include "app/tail_label.h"
+#include "app/text_box.h"
 #include "app/window_description.h"
 
 namespace numoria {
@@ -109,9 +110,14 @@ void SetOpaqueBackground(QWidget& widget, const QColor& colour) {
 }
 
 // A text box takes any length the user types or pastes; QLineEdit's own
-// default would cut a paste at 32767 characters.
-[[nodiscard]] QLineEdit* MakeTextBox(QWidget* parent) {
-  auto* edit = new QLineEdit(parent);
+// default would cut a paste at 32767 characters. The input boxes store
+// full-width characters as ASCII and pastes without invisible edges; the
+// converter's output keeps what the user writes into it.
+[[nodiscard]] QLineEdit* MakeTextBox(const ControlDescription& entry, QWidget* parent) {
+  const TextBox::Input input = entry.name == u"Text3"   ? TextBox::Input::kAmount
+                               : entry.name == u"Text4" ? TextBox::Input::kAsTyped
+                                                        : TextBox::Input::kLine;
+  auto* edit = new TextBox(input, parent);
   edit->setMaxLength(std::numeric_limits<int>::max());
   return edit;
 }
@@ -123,7 +129,7 @@ void SetOpaqueBackground(QWidget& widget, const QColor& colour) {
     case Kind::kLabel:
       return MakeLabel(entry, parent);
     case Kind::kTextBox:
-      return MakeTextBox(parent);
+      return MakeTextBox(entry, parent);
     case Kind::kButton:
       return MakeButton(entry, parent);
     case Kind::kHScrollBar:
