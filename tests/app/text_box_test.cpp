@@ -107,6 +107,8 @@ TEST_F(TextBoxTest, BoxesStoreFullWidthAsAsciiAndPastesWithoutInvisibleEdges) {
     }
     EXPECT_EQ(box->text(), ToQString(c.want));
     EXPECT_EQ(changes.count(), c.changes);
+    // Folding keeps the undo history (a rewriting validator would clear it).
+    EXPECT_TRUE(box->isUndoAvailable());
   }
   // The converter saw the folded amount; each paste stays its own undo step.
   auto* text3 = Find<QLineEdit>(u"Text3");
