@@ -112,11 +112,13 @@ QMenu* TextBox::CreateContextMenu() {
   QMenu* menu = createStandardContextMenu();
   if (input_ != Input::kAsTyped) {
     // The toolkit connects its paste action to paste(), which is no virtual
-    // function; that action pastes through the box instead.
+    // function, by name or by pointer as its version has it; that action
+    // pastes through the box instead.
     const QMetaMethod triggered = QMetaMethod::fromSignal(&QAction::triggered);
     const QMetaMethod paste = metaObject()->method(metaObject()->indexOfSlot("paste()"));
     for (QAction* action : menu->actions()) {
-      if (disconnect(action, triggered, this, paste)) {
+      if (disconnect(action, triggered, this, paste) ||
+          disconnect(action, &QAction::triggered, this, &QLineEdit::paste)) {
         connect(action, &QAction::triggered, this, [this] { PasteCleaned(QClipboard::Clipboard); });
       }
     }
