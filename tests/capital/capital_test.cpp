@@ -99,13 +99,11 @@ TEST(ChequeAmount, Table) {
   }
 }
 
-TEST(Text3Change, TypingKeyByKey) {
+// The handler overwrites Text4 whatever it held, and leaves Text3 alone.
+TEST(Text3Change, WritesTheConversion) {
   testing::FakeControls controls;
   constexpr std::u16string_view kSteps[][2] = {
-      {u"1", u"壹元"},          {u"10", u"壹拾元"},   {u"100", u"壹佰元"},
-      {u"1001", u"壹仟零壹元"}, {u"1001a", kBadFormat}, {u"1001", u"壹仟零壹元"},
-      {u"", u"元"},             {u"3000000000", kOutOfRange},
-  };
+      {u"1001", u"壹仟零壹元"}, {u"1001a", kBadFormat}, {u"", u"元"}, {u"3000000000", kOutOfRange}};
   for (const auto& [typed, shown] : kSteps) {
     SCOPED_TRACE(Narrow(typed));
     controls.SetText(u"Text3", typed);

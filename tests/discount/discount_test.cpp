@@ -27,6 +27,8 @@ TEST(Discount, ScrollChange) {
       // The plain product would overflow here.
       {u"1.7E308", 10, u"10折", u"1.7E+308元"}, {u"1.7E308", 7, u"7折", u"1.19E+308元"},
       {u"-1.7E308", 9, u"9折", u"-1.53E+308元"},
+      // price * 8 / 10, not price * 0.8 (which ends in ...79).
+      {u"8367073931194.73", 8, u"8折", u"6693659144955.78元"},
       // Not a number: the discount is still shown, the price asked for again.
       {u"", 8, u"8折", kNotAPrice}, {u"   ", 8, u"8折", kNotAPrice}, {u"abc", 2, u"2折", kNotAPrice},
       {u"12元", 5, u"5折", kNotAPrice}, {u"1E400", 5, u"5折", kNotAPrice},

@@ -48,7 +48,9 @@ TEST(Keypad, KeySequences) {
       {u"", "4r", u"0.25"}, {u"", "4r5", u"0.255"}, {u"", "8nr", u"-0.125"},
       {u"1E-308", "r", u"1E+308"}, {u"", "5+-3=", u"-3"}, {u"", "5*=", u"0"}, {u"", "5/=", u"0"},
       {u"", "2+3=C=", u"2"}, {u"", "2+3=C4=", u"6"}, {u"ERROR", ".", u"ERROR."},
-      {u"ERROR", "+4=", u"4"}, {u"", "2*3.5=", u"7"}};
+      {u"ERROR", "+4=", u"4"}, {u"", "2*3.5=", u"7"},
+      // Only a digit key starts a new entry; clear, point and sign keep the operation.
+      {u"", "9*4=C.n7=", u"63"}, {u"", "2+3=n5", u"5"}};
   // clang-format on
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.keys);
@@ -61,17 +63,11 @@ TEST(Keypad, KeySequences) {
   }
 }
 
-TEST(Keypad, StateAfterKeys) {
+TEST(Keypad, NoSuchDigitKey) {
   FakeControls controls;
   Keypad keypad(controls);
-  PressAll(keypad, "5=");
-  EXPECT_TRUE(keypad.StartNewEntry());
-  EXPECT_EQ(keypad.PendingOperator(), u"");
-  PressAll(keypad, "9*4=C.n");
-  EXPECT_EQ(keypad.FirstOperand(), 9);
-  EXPECT_EQ(keypad.SecondOperand(), 4);
-  EXPECT_EQ(keypad.PendingOperator(), u"*");
-  EXPECT_TRUE(keypad.StartNewEntry());  // only a digit key clears it
+  for (const std::int16_t index : {-1, 10, 32767}) keypad.Digits_Click(index);
+  EXPECT_EQ(controls.Caption(u"Display"), u"");
 }
 
 // One overflow message, ERROR shown, the pending operation kept, and the
