@@ -5,6 +5,7 @@
 #include "app/bindings.h"
 #include "app/cheque_actions.h"
 #include "app/fonts.h"
+#include "app/keypad_keys.h"
 #include "app/widget_controls.h"
 #include "app/window_builder.h"
 #include "expression/evaluator.h"
@@ -22,6 +23,7 @@ MainWindow::MainWindow() : background_(background_picture()) {
   bindings_ = std::make_unique<EventBindings>(*this, Handlers{*controls_, *keypad_});
   // Owned by the window, like its controls.
   new ChequeActions(*this);
+  new KeypadKeys(*this);
 }
 
 MainWindow::~MainWindow() = default;

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+class QAbstractButton;
+class QKeyEvent;
+class QLabel;
+class QWidget;
+
+namespace numoria {
+
+// The keypad from the keyboard: while a button of Frame1 has the focus, a
+// digit, ".", an operator, "=", Escape or Delete, "r" or F9 presses its
+// keypad button as a click does (keypad/key_map.h), and Ctrl+C copies the
+// Display's text. Every other widget keeps its keys.
+class KeypadKeys : public QObject {
+  Q_OBJECT
+
+ public:
+  // form holds Frame1 and its controls.
+  explicit KeypadKeys(QWidget& form);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // The button the key presses, or none.
+  [[nodiscard]] QAbstractButton* ButtonFor(const QKeyEvent& key) const;
+  // Presses button at once, so that keys typed faster than the button's
+  // pressed look lasts are neither lost nor reordered, and shows it pressed
+  // for a moment.
+  void Press(QAbstractButton& button);
+  void Release();
+
+  QWidget& form_;
+  QLabel* display_;
+  QPointer<QAbstractButton> shown_pressed_;
+  QTimer release_;
+};
+
+}  // namespace numoria
