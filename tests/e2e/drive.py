@@ -2,9 +2,11 @@
 
 Runs inside xvfb-run and dbus-run-session (see run_e2e.sh). Types and clicks
 with xdotool, reads what the window shows through its accessibility tree
-(AT-SPI), then fires a long fixed-seed run of random clicks and keys at the
-window. Fails on a wrong text, a crash, a hang or any line the program prints
-on stderr.
+(AT-SPI) and the clipboard (xclip): the four tools, the keypad from the
+keyboard, the cheque form copied from a context menu and a full-width paste.
+Then fires a long fixed-seed run of random clicks and keys at the window.
+Fails on a wrong text, a crash, a hang or any line the program prints on
+stderr.
 
 Usage: drive.py PROGRAM [--screenshot FILE]
 """
@@ -224,6 +226,50 @@ def scripted_part(program, tree):
     expect("Labxj for 100 at 8", lambda: discount[7].name, "80元")
 
 
+def clipboard():
+    result = subprocess.run(["xclip", "-selection", "clipboard", "-o"],
+                            capture_output=True, text=True, timeout=10)
+    return result.stdout if result.returncode == 0 else None
+
+
+def set_clipboard(text):
+    # xclip stays in the background and serves the text until it is replaced.
+    subprocess.run(["xclip", "-selection", "clipboard", "-i"], input=text,
+                   text=True, check=True, timeout=10)
+
+
+def keyboard_part(program, tree):
+    # Keypad from the keyboard: a click puts the focus on a key, the keys
+    # typed then press the buttons.
+    display = tree.panel("按键式计算器")[0]
+    program.click("clear")
+    program.type("12+3=")
+    expect("Display for 12+3= typed", lambda: display.name, "15")
+    # Escape clears the entry only: 12 + 7 is left.
+    program.type("12+3")
+    program.keys("Escape")
+    program.type("7=")
+    expect("Display for 12+3 Escape 7=", lambda: display.name, "19")
+
+    # Cheque form, copied from Text4's context menu (its first entry).
+    program.click("Text3")
+    program.keys("ctrl+a", "BackSpace")
+    program.type("16409.02")
+    x, y = centre("Text4")
+    xdotool("mousemove", "--window", program.window, str(x), str(y), "click", "3")
+    time.sleep(0.5)
+    program.keys("Down", "Return")
+    expect("clipboard after 复制票据金额", clipboard, "壹万陆仟肆佰零玖元零贰分")
+
+    # Full-width text from a Chinese input method, pasted into Text1.
+    set_clipboard("（１＋２）＊３\n")
+    program.click("Text1")
+    program.keys("ctrl+a", "ctrl+v")
+    program.click("Command1")
+    label2 = tree.panel("表达式计算器")[0]
+    expect("Label2 for a full-width paste", lambda: label2.name, "计算结果为: 9")
+
+
 def message_box_part(program, tree):
     display = tree.panel("按键式计算器")[0]
     # 99999999 * 99999999 = = ...: each = multiplies the display by 99999999
@@ -344,6 +390,7 @@ def main():
                 subprocess.run(["import", "-window", program.window, "-frame",
                                 args.screenshot], check=True)
                 print("saved " + args.screenshot)
+            keyboard_part(program, tree)
             message_box_part(program, tree)
             random_part(program, tree)
             close_program(program)
