@@ -33,9 +33,7 @@ constexpr int kShownPressedMs = 100;
 }  // namespace
 
 KeypadKeys::KeypadKeys(QWidget& form)
-    : QObject(&form),
-      form_(form),
-      display_(form.findChild<QLabel*>(QStringLiteral("Display"))) {
+    : QObject(&form), form_(form), display_(form.findChild<QLabel*>(QStringLiteral("Display"))) {
   release_.setSingleShot(true);
   release_.setInterval(kShownPressedMs);
   connect(&release_, &QTimer::timeout, this, &KeypadKeys::Release);

@@ -4,6 +4,7 @@
 
 #include "app/bindings.h"
 #include "app/cheque_actions.h"
+#include "app/copyable_labels.h"
 #include "app/fonts.h"
 #include "app/keypad_keys.h"
 #include "app/widget_controls.h"
@@ -24,6 +25,7 @@ MainWindow::MainWindow() : background_(background_picture()) {
   // Owned by the window, like its controls.
   new ChequeActions(*this);
   new KeypadKeys(*this);
+  new CopyableLabels(*this);
 }
 
 MainWindow::~MainWindow() = default;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "expression/evaluator.h"
+#include "expression/result_text.h"
 #include "textnum/textnum.h"
 
 namespace numoria {
@@ -18,7 +19,8 @@ void Command1_Click(Controls& controls) {
     }
     result = CalculateString(formula, good, 1.0);
   }
-  controls.SetCaption(u"Label2", good ? u"计算结果为: " + NumberText(result) : u"公式有错误");
+  controls.SetCaption(u"Label2",
+                      good ? std::u16string(kResultPrefix) + NumberText(result) : u"公式有错误");
 }
 
 }  // namespace numoria
