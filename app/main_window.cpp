@@ -7,6 +7,7 @@
 #include "app/copyable_labels.h"
 #include "app/fonts.h"
 #include "app/keypad_keys.h"
+#include "app/toolkit_translation.h"
 #include "app/widget_controls.h"
 #include "app/window_builder.h"
 #include "expression/evaluator.h"
@@ -17,6 +18,7 @@ namespace numoria {
 
 MainWindow::MainWindow() : background_(background_picture()) {
   InstallEmbeddedFonts();
+  InstallToolkitTranslation();
   BuildWindow(*this);
   setWindowIcon(program_icon());
   controls_ = std::make_unique<WidgetControls>(*this);

@@ -1,0 +1,78 @@
+// The toolkit's own texts in the window are Chinese whatever the locale: the
+// test runs under LC_ALL=C with an English default locale.
+
+#include <QAction>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <memory>
+
+#include "app/widget_controls.h"
+#include "tests/app/gui_test.h"
+
+namespace numoria::testing {
+namespace {
+
+class ToolkitTranslation : public GuiTest {
+ protected:
+  void SetUp() override {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    GuiTest::SetUp();
+  }
+};
+
+// An action's text without its mnemonic and shortcut: "撤销(&U)\tCtrl+Z".
+[[nodiscard]] QString Plain(const QAction* action) {
+  QString text = action->text().section(u'\t', 0, 0);
+  text.remove(QStringLiteral("&"));
+  return text.section(u'(', 0, 0);
+}
+
+TEST_F(ToolkitTranslation, TextBoxMenuIsChinese) {
+  const std::unique_ptr<QMenu> menu(Find<QLineEdit>(u"Text1")->createStandardContextMenu());
+  QStringList shown;
+  for (const QAction* action : menu->actions()) {
+    if (!action->isSeparator()) shown << Plain(action);
+  }
+  EXPECT_EQ(shown, (QStringList{u"撤销"_qs, u"重做"_qs, u"剪切"_qs, u"复制"_qs, u"粘贴"_qs,
+                                u"删除"_qs, u"全选"_qs}));
+}
+
+TEST_F(ToolkitTranslation, ScrollBarMenuIsChinese) {
+  for (const char* english : {"Scroll here", "Left edge", "Right edge", "Page left", "Scroll left"}) {
+    SCOPED_TRACE(english);
+    const QString shown = QCoreApplication::translate("QScrollBar", english);
+    EXPECT_NE(shown, QString::fromLatin1(english));
+    EXPECT_TRUE(shown.front().script() == QChar::Script_Han) << shown.toStdString();
+  }
+  EXPECT_EQ(QCoreApplication::translate("QScrollBar", "Scroll here"), u"滚动到这里"_qs);
+}
+
+// The real box of the keypad's overflow: "确定" without an icon, and only a
+// close button in its title bar.
+TEST_F(ToolkitTranslation, MessageBoxIsChineseAndPlain) {
+  QString button_text;
+  bool icon_shown = true;
+  Qt::WindowFlags flags;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    const QAbstractButton* ok = box->button(QMessageBox::Ok);
+    button_text = ok->text();
+    icon_shown = !ok->icon().isNull();
+    flags = box->windowFlags();
+    box->accept();
+  });
+  closer.start(20);
+  window_->controls().ShowMessage(u"溢出", u"Numoria");
+  EXPECT_EQ(button_text, u"确定"_qs);
+  EXPECT_FALSE(icon_shown);
+  EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+}  // namespace
+}  // namespace numoria::testing
