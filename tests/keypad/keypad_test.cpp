@@ -63,6 +63,19 @@ TEST(Keypad, KeySequences) {
   }
 }
 
+TEST(Keypad, StateAfterKeys) {
+  FakeControls controls;
+  Keypad keypad(controls);
+  PressAll(keypad, "5=");
+  EXPECT_TRUE(keypad.StartNewEntry());
+  EXPECT_EQ(keypad.PendingOperator(), u"");
+  PressAll(keypad, "9*4=C.n");
+  EXPECT_EQ(keypad.FirstOperand(), 9);
+  EXPECT_EQ(keypad.SecondOperand(), 4);
+  EXPECT_EQ(keypad.PendingOperator(), u"*");
+  EXPECT_TRUE(keypad.StartNewEntry());  // only a digit key clears it
+}
+
 TEST(Keypad, NoSuchDigitKey) {
   FakeControls controls;
   Keypad keypad(controls);
