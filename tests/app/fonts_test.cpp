@@ -6,10 +6,7 @@
 #include <QFontDatabase>
 #include <QGlyphRun>
 #include <QRawFont>
-#include <QStyle>
-#include <QStyleOptionFrame>
 #include <QTextLayout>
-#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -30,33 +27,24 @@ TEST_F(FontsTest, SubsetsFirstThenTheFullFaceOfTheSameKind) {
       {u"Label10", u"鑫", u"Noto Sans CJK SC"}};
   // clang-format on
   for (const auto& [control, text, drawn_by] : kCases) {
+    SCOPED_TRACE(QString::fromUtf16(text).toStdString());
     QTextLayout layout(QString::fromUtf16(text), Find(control)->font());
     layout.beginLayout();
     layout.createLine();
     layout.endLayout();
     const QList<QGlyphRun> runs = layout.glyphRuns();
-    ASSERT_EQ(runs.size(), 1) << QString::fromUtf16(text).toStdString();
-    EXPECT_EQ(runs.front().rawFont().familyName().toLower(), QString::fromUtf16(drawn_by).toLower())
-        << QString::fromUtf16(text).toStdString();
+    ASSERT_EQ(runs.size(), 1);
+    EXPECT_EQ(runs.front().rawFont().familyName().toLower(), QString::fromUtf16(drawn_by).toLower());
   }
-}
-
-// Counted as Latin faces, the subsets draw the window's Latin and Chinese
-// texts with one font engine each instead of one for every script.
-TEST_F(FontsTest, SubsetsCountAsLatinFaces) {
+  // Counted as Latin faces, the subsets draw the window's Latin and Chinese
+  // texts with one font engine each instead of one for every script.
   for (const auto* family : {"Numoria Song", "Numoria Round"}) {
-    EXPECT_TRUE(
-        QFontDatabase::writingSystems(QString::fromLatin1(family)).contains(QFontDatabase::Latin))
-        << family;
+    EXPECT_TRUE(QFontDatabase::writingSystems(family).contains(QFontDatabase::Latin)) << family;
   }
-}
-
-// The window font's 12 px Chinese characters, 6 px Latin characters and
-// parentheses and 12 px line give the auto-size labels their described size.
-TEST_F(FontsTest, AutoSizeLabelsMeasureTheirCaptionsInTheWindowFont) {
+  // The window font's 12 px Chinese and 6 px Latin characters and 12 px line
+  // give the auto-size labels their described size.
   for (const char16_t* name : {u"Label2", u"Label1(1)"}) {
-    const auto* label = Find<QLabel>(name);
-    EXPECT_EQ(label->sizeHint(), label->size()) << QString::fromUtf16(name).toStdString();
+    EXPECT_EQ(Find<QLabel>(name)->sizeHint(), Find<QLabel>(name)->size());
   }
 }
 
@@ -65,21 +53,13 @@ TEST_F(FontsTest, AutoSizeLabelsMeasureTheirCaptionsInTheWindowFont) {
 TEST_F(FontsTest, DisplayShowsTheWidestNumbersWhole) {
   auto* display = Find<TailLabel>(u"Display");
   const QImage empty = display->grab().toImage();
-  const qreal scale = empty.devicePixelRatio();
   const QRect area = display->TextArea();
   for (const char16_t* text : {u"-1.79769313486231E+308", u"-1.23456789012346E+100",
                                u"-8.88888888888888E+288", u"-4.44444444444444E-244"}) {
     SCOPED_TRACE(QString::fromUtf16(text).toStdString());
     window_->controls().SetCaption(u"Display", text);
     EXPECT_LE(display->fontMetrics().horizontalAdvance(QString::fromUtf16(text)), area.width());
-    const QImage shown = display->grab().toImage();
-    int left = shown.width();
-    for (int y = 0; y < shown.height(); ++y) {
-      for (int x = 0; x < left; ++x) {
-        if (shown.pixel(x, y) != empty.pixel(x, y)) left = x;
-      }
-    }
-    EXPECT_GT(left, area.left() * scale);
+    EXPECT_GT(Changed(display->grab().toImage(), empty).left(), area.left() * empty.devicePixelRatio());
   }
 }
 
@@ -91,13 +71,9 @@ TEST_F(FontsTest, TextBoxesShowTheirTextWhole) {
   Find(u"Command1")->setFocus();  // no focus frame or cursor in the boxes
   for (const char16_t* box_name : {u"Text2", u"Text3", u"Text4"}) {
     auto* box = Find<QLineEdit>(box_name);
-    QStyleOptionFrame option;
-    option.initFrom(box);
-    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
-    const QRect inner = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
-    const QFontMetrics metrics = box->fontMetrics();
-    EXPECT_EQ(metrics.height(), 12);
-    EXPECT_LE(metrics.ascent() + metrics.descent(), inner.height());
+    const QRect inner = LineArea(*box);
+    EXPECT_EQ(box->fontMetrics().height(), 12);
+    EXPECT_LE(box->fontMetrics().ascent() + box->fontMetrics().descent(), inner.height());
     box->clear();
     const QImage empty = box->grab().toImage();
     const qreal scale = empty.devicePixelRatio();
@@ -106,18 +82,9 @@ TEST_F(FontsTest, TextBoxesShowTheirTextWhole) {
                    QString::fromUtf16(text).toStdString() + " at " + std::to_string(scale));
       box->setText(QString::fromUtf16(text));
       box->setCursorPosition(0);
-      const QImage shown = box->grab().toImage();
-      int top = shown.height();
-      int bottom = -1;
-      for (int y = 0; y < shown.height(); ++y) {
-        for (int x = 0; x < shown.width(); ++x) {
-          if (shown.pixel(x, y) == empty.pixel(x, y)) continue;
-          top = std::min(top, y);
-          bottom = std::max(bottom, y);
-        }
-      }
-      EXPECT_GE(top, static_cast<int>(inner.top() * scale));
-      EXPECT_LT(bottom, static_cast<int>(std::ceil((inner.bottom() + 1) * scale)) - 1);
+      const QRect ink = Changed(box->grab().toImage(), empty);
+      EXPECT_GE(ink.top(), static_cast<int>(inner.top() * scale));
+      EXPECT_LT(ink.bottom(), static_cast<int>(std::ceil((inner.bottom() + 1) * scale)) - 1);
     }
   }
 }

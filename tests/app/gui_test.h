@@ -11,7 +11,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QContextMenuEvent>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
 #include <memory>
 #include <string_view>
@@ -21,6 +24,37 @@
 #include "app/qt_text.h"
 
 namespace numoria::testing {
+
+// The device pixels where two grabs of one widget differ (empty if none).
+[[nodiscard]] inline QRect Changed(const QImage& a, const QImage& b) {
+  QRect changed;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      if (a.pixel(x, y) != b.pixel(x, y)) changed |= QRect(x, y, 1, 1);
+    }
+  }
+  return changed;
+}
+
+// Whether two grabs agree left of the logical column x.
+[[nodiscard]] inline bool SameLeftOf(const QImage& a, const QImage& b, int x) {
+  const QRect left(0, 0, static_cast<int>(x * a.devicePixelRatio()), a.height());
+  return a.copy(left) == b.copy(left);
+}
+
+// Where a text box draws its line, inside frame and margins.
+[[nodiscard]] inline QRect LineArea(QLineEdit& box) {
+  QStyleOptionFrame option;
+  option.initFrom(&box);
+  option.lineWidth = box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box);
+  return box.style()->subElementRect(QStyle::SE_LineEditContents, &option, &box);
+}
+
+// A context menu asked for as a right click asks for it.
+inline void OpenContextMenu(QWidget& widget, QPoint at = {2, 2}) {
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget.mapToGlobal(at));
+  QApplication::sendEvent(&widget, &event);
+}
 
 class GuiTest : public ::testing::Test {
  protected:

@@ -5,7 +5,6 @@
 // come through whole; under the sanitizers no event may touch memory it
 // should not, nor leak.
 
-#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QTimer>
@@ -20,9 +19,6 @@ namespace numoria::testing {
 namespace {
 
 using RandomEventsTest = GuiTest;
-
-constexpr int kEvents = 10'000;
-constexpr std::uint32_t kSeed = 20240611;
 
 constexpr std::array kKeys = {
     Qt::Key_0,      Qt::Key_1,     Qt::Key_5,         Qt::Key_9,         Qt::Key_Period,
@@ -58,106 +54,88 @@ class Randomiser {
   }
 
  private:
-  std::mt19937 engine_{kSeed};
+  std::mt19937 engine_{20240611};
 };
 
 void SendKey(QWidget* to, Randomiser& random) {
-  if (random.Below(6) == 0) {
-    QTest::keyClick(
-        to, random.Pick(kControlKeys),
-        random.Below(2) == 0 ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
-    return;
+  if (random.Below(6) != 0) {
+    return QTest::keyClick(to, random.Pick(kKeys), random.Pick(kModifiers));
   }
-  QTest::keyClick(to, random.Pick(kKeys), random.Pick(kModifiers));
+  const Qt::Key key = random.Pick(kControlKeys);
+  const Qt::KeyboardModifiers shift = random.Below(2) == 0 ? Qt::NoModifier : Qt::ShiftModifier;
+  QTest::keyClick(to, key, Qt::ControlModifier | shift);
 }
 
+// Typed (keyClicks takes ASCII only: any other character comes as a key's
+// text), committed by an input method, or pasted. Now and then more digits
+// than a double holds: on the keypad, the next operator or equals reports an
+// overflow in a message box.
 void SendText(QWidget* to, Randomiser& random) {
-  // Now and then more digits than a double holds: on the keypad, the next
-  // operator or equals reports an overflow in a message box.
   if (random.Below(40) == 0) {
     for (int digit = 0; digit < 320; ++digit) QTest::keyClick(to, '9');
     return;
   }
   const QString text = QString::fromUtf16(random.Pick(kTexts));
-  switch (random.Below(3)) {
-    case 0:
-      // keyClicks takes ASCII only; any other character comes as a key's text.
-      for (const QChar c : text) {
-        if (c.unicode() >= 0x20 && c.unicode() < 0x7f) {
-          QTest::keyClick(to, c.toLatin1());
-        } else {
-          QTest::sendKeyEvent(QTest::Click, to, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
+  const int way = random.Below(3);
+  if (way == 0) {
+    for (const QChar c : text) {
+      if (c.unicode() >= 0x20 && c.unicode() < 0x7f) {
+        QTest::keyClick(to, c.toLatin1());
+      } else {
+        QTest::sendKeyEvent(QTest::Click, to, Qt::Key_unknown, QString(c), Qt::NoModifier);
       }
-      break;
-    case 1:  // as an input method commits it
-    {
-      QInputMethodEvent event;
-      event.setCommitString(text);
-      QApplication::sendEvent(to, &event);
-      break;
     }
-    default:
-      QApplication::clipboard()->setText(text);
-      QTest::keyClick(to, Qt::Key_V, Qt::ControlModifier);
+  } else if (way == 1) {
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(to, &event);
+  } else {
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(to, Qt::Key_V, Qt::ControlModifier);
   }
 }
 
+// A context menu, a double click, a drag (as over a text or the scroll
+// bar's thumb), or a click.
 void Click(QWidget* on, Randomiser& random) {
   const QPoint at = random.Inside(*on);
-  switch (random.Below(5)) {
-    case 0: {
-      QContextMenuEvent event(QContextMenuEvent::Mouse, at, on->mapToGlobal(at));
-      QApplication::sendEvent(on, &event);
-      break;
-    }
-    case 1:
-      QTest::mouseDClick(on, Qt::LeftButton, {}, at);
-      break;
-    case 2: {  // a drag, as over a text or the scroll bar's thumb
-      QTest::mousePress(on, Qt::LeftButton, {}, at);
-      QTest::mouseMove(on, random.Inside(*on));
-      QTest::mouseRelease(on, Qt::LeftButton, {}, random.Inside(*on));
-      break;
-    }
-    default:
-      QTest::mouseClick(on, random.Below(8) == 0 ? Qt::RightButton : Qt::LeftButton, {}, at);
+  const int way = random.Below(5);
+  if (way == 0) return OpenContextMenu(*on, at);
+  if (way == 1) return QTest::mouseDClick(on, Qt::LeftButton, {}, at);
+  if (way == 2) {
+    QTest::mousePress(on, Qt::LeftButton, {}, at);
+    QTest::mouseMove(on, random.Inside(*on));
+    return QTest::mouseRelease(on, Qt::LeftButton, {}, random.Inside(*on));
   }
+  QTest::mouseClick(on, random.Below(8) == 0 ? Qt::RightButton : Qt::LeftButton, {}, at);
 }
 
 void MoveBar(QScrollBar* bar, Randomiser& random) {
-  switch (random.Below(3)) {
-    case 0:
-      bar->triggerAction(static_cast<QAbstractSlider::SliderAction>(1 + random.Below(8)));
-      break;
-    case 1:
-      bar->setSliderDown(true);
-      bar->setSliderPosition(random.Below(11));
-      bar->setSliderDown(false);
-      break;
-    default: {
-      const QPointF at = random.Inside(*bar);
-      QWheelEvent wheel(at, bar->mapToGlobal(at), {}, {0, random.Below(2) == 0 ? 120 : -120},
-                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-      QApplication::sendEvent(bar, &wheel);
-    }
+  const int way = random.Below(3);
+  if (way == 0) return bar->triggerAction(QAbstractSlider::SliderAction(1 + random.Below(8)));
+  if (way == 1) {
+    bar->setSliderDown(true);
+    bar->setSliderPosition(random.Below(11));
+    return bar->setSliderDown(false);
   }
+  const QPointF at = random.Inside(*bar);
+  QWheelEvent wheel(at, bar->mapToGlobal(at), {}, {0, random.Below(2) == 0 ? 120 : -120},
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(bar, &wheel);
 }
 
 TEST_F(RandomEventsTest, WindowComesThroughTenThousandRandomEvents) {
-  std::vector<QWidget*> controls;
+  std::vector<QWidget*> controls = {window_.get()};
   for (QWidget* widget : window_->findChildren<QWidget*>()) {
     if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_"))
       controls.push_back(widget);
   }
-  controls.push_back(window_.get());
   ASSERT_GT(controls.size(), 40U);
   Randomiser random;
   int menus = 0;
   int boxes = 0;
   // Runs in the event loop of a modal box or menu too.
   QTimer closer;
-  closer.setInterval(0);
   QObject::connect(&closer, &QTimer::timeout, [&] {
     if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
       const QList<QAction*> actions = menu->actions();
@@ -170,35 +148,26 @@ TEST_F(RandomEventsTest, WindowComesThroughTenThousandRandomEvents) {
       ++boxes;
     }
   });
-  closer.start();
+  closer.start(0);
 
-  for (int event = 0; event < kEvents; ++event) {
+  for (int event = 0; event < 10'000; ++event) {
     QWidget* control = random.Pick(controls);
     // As a window manager does when a message box closes.
     if (!window_->isActiveWindow() && QApplication::activePopupWidget() == nullptr &&
         QApplication::activeModalWidget() == nullptr) {
       QApplication::setActiveWindow(window_.get());
     }
-    QWidget* focus =
-        QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : window_.get();
-    switch (random.Below(10)) {
-      case 0:
-      case 1:
-      case 2:
-      case 3:
-        Click(control, random);
-        break;
-      case 4:
-      case 5:
-      case 6:
-        SendKey(focus, random);
-        break;
-      case 7:
-      case 8:
-        SendText(focus, random);
-        break;
-      default:
-        MoveBar(Find<QScrollBar>(u"HScroll1"), random);
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr) focus = window_.get();
+    const int kind = random.Below(10);  // 4 in 10 clicks, 3 keys, 2 texts, 1 a scroll-bar move
+    if (kind < 4) {
+      Click(control, random);
+    } else if (kind < 7) {
+      SendKey(focus, random);
+    } else if (kind < 9) {
+      SendText(focus, random);
+    } else {
+      MoveBar(Find<QScrollBar>(u"HScroll1"), random);
     }
     if (event % 10 == 0) QApplication::processEvents();
   }
@@ -207,11 +176,9 @@ TEST_F(RandomEventsTest, WindowComesThroughTenThousandRandomEvents) {
   RecordProperty("message_boxes_closed", boxes);
   EXPECT_GT(menus, 0);  // the run reached the context menus and the keypad's message box
   EXPECT_GT(boxes, 0);
-
   EXPECT_TRUE(window_->isVisible());
   EXPECT_LE(Shown(u"Text3").size(), 10);
-  const auto* label2 = Find<QLabel>(u"Label2");
-  EXPECT_EQ(label2->size(), label2->sizeHint());
+  EXPECT_EQ(Find<QLabel>(u"Label2")->size(), Find<QLabel>(u"Label2")->sizeHint());
 }
 
 }  // namespace

@@ -2,9 +2,7 @@
 // program runs at (QT_SCALE_FACTOR; registered at 1, 1.25, 1.5, 1.75 and 2).
 
 #include <QGroupBox>
-#include <QStyle>
 #include <QStyleOptionButton>
-#include <QStyleOptionFrame>
 #include <QTextLayout>
 #include <cmath>
 #include <string>
@@ -49,12 +47,7 @@ using ScaleTest = GuiTest;
     option.text = button->text();
     return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
   }
-  if (auto* box = qobject_cast<QLineEdit*>(widget)) {
-    QStyleOptionFrame option;
-    option.initFrom(box);
-    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
-    return box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
-  }
+  if (auto* box = qobject_cast<QLineEdit*>(widget)) return LineArea(*box);
   return widget->contentsRect();
 }
 
@@ -86,12 +79,7 @@ void ExpectCaptionWhole(QGroupBox* frame) {
   const QImage without = frame->grab().toImage();
   frame->setTitle(caption);
   const qreal scale = with.devicePixelRatio();
-  QRect painted;
-  for (int y = 0; y < with.height(); ++y) {
-    for (int x = 0; x < with.width(); ++x) {
-      if (with.pixel(x, y) != without.pixel(x, y)) painted |= QRect(x, y, 1, 1);
-    }
-  }
+  const QRect painted = Changed(with, without);
   const QRect logical(QPoint(std::floor(painted.left() / scale), std::floor(painted.top() / scale)),
                       QPoint(std::ceil((painted.right() + 1) / scale) - 1,
                              std::ceil((painted.bottom() + 1) / scale) - 1));

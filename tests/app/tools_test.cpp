@@ -85,5 +85,59 @@ TEST_F(ToolsTest, WindowEvaluatesFormulasForAnyX) {
   }
 }
 
+// Keys of the keyboard while a keypad key has the focus press their buttons;
+// `then` is a key that types nothing, pressed after them.
+TEST_F(ToolsTest, KeysPressTheirButtonsWhileAKeypadButtonHasTheFocus) {
+  constexpr auto kNone = Qt::Key_unknown;
+  constexpr Qt::KeyboardModifiers kPad = Qt::KeypadModifier, kPlain = Qt::NoModifier;
+  // clang-format off
+  const struct { const char* typed; Qt::KeyboardModifiers modifiers; Qt::Key then; const char* want; } kCases[] = {
+      {"0123456789", kPlain, kNone, "0123456789"}, {"7.5.", kPlain, kNone, "7.5"},
+      {"1100", kPlain, kNone, "1100"},  // the same digit twice in quick succession is two digits
+      {"12+3=", kPlain, kNone, "15"}, {"9-4=", kPlain, kNone, "5"}, {"6*7=", kPlain, kNone, "42"},
+      {"1/4=", kPad, kNone, "0.25"}, {"12+3=", kPad, kNone, "15"},
+      // The number pad's decimal key types "," in many layouts; the main
+      // row's "," is no decimal point.
+      {"7,5", kPad, kNone, "7.5"}, {"7,5", kPlain, kNone, "75"},
+      {"4r", kPlain, kNone, "0.25"}, {"4R", Qt::ShiftModifier, kNone, "0.25"},
+      {"12", kPlain, Qt::Key_F9, "-12"}, {"12", kPlain, Qt::Key_Escape, ""},
+      {"12", kPad, Qt::Key_Delete, ""},
+      // Letters and shortcuts press nothing.
+      {"1x", kPlain, kNone, "1"}, {"57+", Qt::ControlModifier, kNone, ""},
+      {"58", Qt::AltModifier, kNone, ""}};
+  // clang-format on
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.typed);
+    Use(u"keys", "c");
+    QWidget* focus = Find(u"Digits(1)");
+    focus->setFocus();
+    for (const char* typed = c.typed; *typed != '\0'; ++typed) {
+      QTest::keyClick(focus, *typed, c.modifiers);
+    }
+    if (c.then != kNone) QTest::keyClick(focus, c.then, c.modifiers);
+    EXPECT_EQ(Shown(u"Display"), QString::fromLatin1(c.want));
+    EXPECT_EQ(FocusName(), QStringLiteral("Digits(1)"));
+  }
+}
+
+TEST_F(ToolsTest, ClickedKeyTakesTheKeyboardAndCtrlCCopiesTheDisplay) {
+  Use(u"keys", "5");
+  QTest::keyClicks(QApplication::focusWidget(), "3.2");
+  EXPECT_EQ(Shown(u"Display"), QStringLiteral("53.2"));
+  // The last key pressed shows pressed for a moment, then comes up.
+  auto* two = Find<QPushButton>(u"Digits(2)");
+  EXPECT_TRUE(two->isDown());
+  EXPECT_TRUE(QTest::qWaitFor([two] { return !two->isDown(); }, 1000));
+  QApplication::clipboard()->clear();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("53.2"));
+  // The text boxes keep their keys.
+  Use(u"Text1", "1+2=r,");
+  QTest::keyClick(Find(u"Text1"), Qt::Key_Escape);
+  QTest::keyClick(Find(u"Text1"), Qt::Key_F9);
+  EXPECT_EQ(Shown(u"Text1"), QStringLiteral("1+2=r,"));
+  EXPECT_EQ(Shown(u"Display"), QStringLiteral("53.2"));
+}
+
 }  // namespace
 }  // namespace numoria::testing

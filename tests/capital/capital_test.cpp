@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,18 @@ using testing::Narrow;
 
 constexpr std::u16string_view kBadFormat = u"金额格式有误";
 constexpr std::u16string_view kOutOfRange = u"金额超出范围";
+
+struct Case {
+  std::u16string input;
+  std::u16string_view want;
+};
+
+void ExpectConversions(std::u16string (*convert)(std::u16string_view), std::span<const Case> cases) {
+  for (const Case& c : cases) {
+    SCOPED_TRACE(Narrow(c.input.substr(0, 30)));
+    EXPECT_EQ(convert(c.input), c.want);
+  }
+}
 
 TEST(CapitalWords, DigitsAndUnits) {
   // clang-format off
@@ -34,10 +47,6 @@ TEST(CapitalWords, DigitsAndUnits) {
 // Whole amounts are read exhaustively in capital_reading_test.cpp; these rows
 // pin the zero, 万 and 亿 rules, fractions, and every refusal.
 TEST(CapitalAmount, Table) {
-  struct Case {
-    std::u16string input;
-    std::u16string_view want;
-  };
   // clang-format off
   const Case kCases[] = {
       {u"", u"元"}, {u"0", u"元"}, {u"101", u"壹佰零壹元"}, {u"1010", u"壹仟零壹拾元"},
@@ -60,19 +69,12 @@ TEST(CapitalAmount, Table) {
       {u"2147483648", kOutOfRange}, {u"9999999999", kOutOfRange}, {u"10000000000", kOutOfRange},
       {u"00000000002147483648.5", kOutOfRange}, {std::u16string(100000, u'9'), kOutOfRange}};
   // clang-format on
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(Narrow(c.input.substr(0, 30)));
-    EXPECT_EQ(CapitalAmount(c.input), c.want);
-  }
+  ExpectConversions(CapitalAmount, kCases);
 }
 
 // Every amount up to 10000.99 is checked in capital_reading_test.cpp; these
 // rows pin the cheque rules at large amounts and every refusal.
 TEST(ChequeAmount, Table) {
-  struct Case {
-    std::u16string input;
-    std::u16string_view want;
-  };
   // clang-format off
   const Case kCases[] = {
       {u"05", u"伍元整"}, {u"000010000", u"壹万元整"}, {u"5.", u"伍元整"}, {u"0.5", u"伍角整"},
@@ -93,10 +95,7 @@ TEST(ChequeAmount, Table) {
       {u"9999999999.99", u""}, {std::u16string(100000, u'9'), u""},
       {std::u16string(u"1\0", 2), u""}, {u"\xD800", u""}};
   // clang-format on
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(Narrow(c.input.substr(0, 30)));
-    EXPECT_EQ(ChequeAmount(c.input), c.want);
-  }
+  ExpectConversions(ChequeAmount, kCases);
 }
 
 // The handler overwrites Text4 whatever it held, and leaves Text3 alone.

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "discount/current_price_text.h"
 #include "tests/support/checks.h"
 #include "tests/support/fake_controls.h"
 
@@ -45,7 +46,11 @@ TEST(Discount, ScrollChange) {
     EXPECT_EQ(controls.Caption(u"Labzhe"), c.zhe);
     EXPECT_EQ(controls.Caption(u"Labxj"), c.xj);
     EXPECT_TRUE(controls.messages().empty());
+    // What Labxj's menu copies: the price without "元", nothing for the notice.
+    const std::u16string_view number = c.xj == kNotAPrice ? u"" : c.xj.substr(0, c.xj.size() - 1);
+    EXPECT_EQ(CurrentPriceNumber(c.xj), number);
   }
+  for (const auto caption : {u"", u"元", u"80"}) EXPECT_EQ(CurrentPriceNumber(caption), u"");
 }
 
 }  // namespace
