@@ -21,18 +21,42 @@ using WindowTest = GuiTest;
           window::Pixels(g.height)};
 }
 
+// Every control once in the description, and where it puts it; a few
+// controls' places and fonts in pixels, as the layout was drawn.
 TEST_F(WindowTest, EveryControlWhereTheDescriptionPutsIt) {
   EXPECT_EQ(window_->objectName(), QStringLiteral("Form1"));
   EXPECT_EQ(window_->windowTitle(), QStringLiteral("Numoria"));
   EXPECT_EQ(window_->size(), QSize(634, 407));
+  EXPECT_EQ(window::Description().size(), 47U);  // the form, 45 controls, the timer
   for (const window::ControlDescription& entry : window::Description()) {
-    if (entry.kind == window::Kind::kForm || entry.kind == window::Kind::kTimer) continue;
     SCOPED_TRACE(ToQString(entry.name).toStdString());
+    EXPECT_EQ(window::FindControl(entry.name), &entry);
+    if (entry.kind == window::Kind::kForm || entry.kind == window::Kind::kTimer) continue;
     const QWidget* widget = Find(entry.name);
     ASSERT_NE(widget, nullptr);
     EXPECT_EQ(widget->geometry(), PixelRect(entry.geometry));
     EXPECT_EQ(widget->parentWidget()->objectName(), ToQString(entry.parent));
   }
+  for (const std::u16string_view name : {u"Digits", u"Digits(10)", u"display", u""}) {
+    EXPECT_EQ(window::FindControl(name), nullptr) << ToQString(name).toStdString();
+  }
+  // clang-format off
+  const struct { std::u16string_view name; QRect at; } kPlaces[] = {
+      {u"Display", {16, 24, 249, 33}}, {u"Frame2", {320, 48, 297, 137}},
+      {u"Label12", {120, 376, 185, 25}}, {u"clear", {16, 216, 33, 37}},
+      {u"DotBttn", {120, 216, 33, 35}}, {u"Equals", {168, 224, 97, 25}},
+      {u"Label2", {16, 24, 168, 12}}, {u"Label1(1)", {16, 96, 252, 12}},
+      {u"HScroll1", {16, 72, 257, 17}}, {u"Text3", {88, 16, 145, 18}}};
+  constexpr struct { std::u16string_view name; int pixels, weight; } kFonts[] = {
+      {u"Label1(0)", 24, 400}, {u"Label12", 14, 400}, {u"Digits(5)", 14, 700},
+      {u"DotBttn", 16, 700}, {u"Display", 18, 400}, {u"Text3", 12, 400}};
+  // clang-format on
+  for (const auto& [name, at] : kPlaces) EXPECT_EQ(Find(name)->geometry(), at);
+  for (const auto& [name, pixels, weight] : kFonts) {
+    EXPECT_EQ(Find(name)->font().pixelSize(), pixels) << ToQString(name).toStdString();
+    EXPECT_EQ(Find(name)->font().weight(), weight) << ToQString(name).toStdString();
+  }
+  EXPECT_EQ(window_->font().pixelSize(), 12);
 }
 
 TEST_F(WindowTest, BackgroundShowsThePictureUnscaledFromTheTopLeftCorner) {

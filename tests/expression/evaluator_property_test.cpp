@@ -21,11 +21,11 @@ constexpr double kX = 1.5;
 
 using Value = std::optional<double>;  // nullopt: a failure
 
+[[nodiscard]] Value Finite(double v) { return std::isfinite(v) ? Value(v) : std::nullopt; }
+
 struct PlainReading {
   std::u16string_view text;
   std::size_t pos = 0;
-
-  static Value Finite(double v) { return std::isfinite(v) ? Value(v) : std::nullopt; }
 
   // Operators of one level apply from left to right; only the first factor
   // of an Expression may carry a sign.
@@ -106,40 +106,31 @@ struct PlainReading {
   }
 };
 
-// The verdict and the value as CalculateString gives them.
-std::pair<bool, double> Plainly(std::u16string_view text) {
-  PlainReading reading{text};
-  const Value v = reading.Expression();
-  return {v && reading.pos == text.size(), v.value_or(0.0)};
-}
-
 // Formulas of the same grammar, blanks sprinkled among the tokens and the
 // digits, nested five levels at most.
 struct FormulaMaker {
-  std::mt19937 random;
+  std::mt19937 random{20240611};
   std::u16string text;
 
-  std::u16string Make() {
-    text.clear();
-    Expression(0);
-    return text;
-  }
   int Count(int most) { return std::uniform_int_distribution<int>(1, most)(random); }
   bool Chance(int one_in) { return Count(one_in) == 1; }
-  std::size_t Pick(std::size_t n) {
-    return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
+  void Add(std::u16string_view s) { text += s; }
+  void Blanks() { text.append(Chance(4) ? static_cast<std::size_t>(Count(2)) : 0, u' '); }
+  // A few digits, now and then many, blanks among them.
+  void Digits(int most = 0) {
+    for (int n = Count(most > 0 ? most : Chance(16) ? 25 : 4); n > 0; --n) {
+      text += static_cast<char16_t>(u'0' + Count(10) - 1);
+      if (Chance(6)) Add(u" ");
+    }
   }
 
   void Expression(int depth) {
     for (int t = 0, terms = Count(3); t < terms; ++t) {
-      if (t > 0) {
-        text += Chance(2) ? u'+' : u'-';
-      } else if (Chance(4)) {
-        Blanks(), text += Chance(2) ? u'-' : u'+';  // a sign on the first factor
-      }
+      if (t > 0) Add(Chance(2) ? u"+" : u"-");
+      if (t == 0 && Chance(4)) Blanks(), Add(Chance(2) ? u"-" : u"+");  // a signed first factor
       for (int f = Count(3); f > 0; --f) {
         Factor(depth);
-        if (f > 1) text += Chance(2) ? u'*' : u'/';
+        if (f > 1) Add(Chance(2) ? u"*" : u"/");
       }
     }
   }
@@ -148,61 +139,55 @@ struct FormulaMaker {
     Blanks();
     const int kind = depth < 5 ? Count(12) : 1;
     if (kind == 11) {
-      text += u'(', Expression(depth + 1), text += u')';
+      Add(u"("), Expression(depth + 1), Add(u")");
     } else if (kind == 12) {
-      text += u"POW", Blanks(), text += u'(', Expression(depth + 1), text += u',';
+      Add(u"POW"), Blanks(), Add(u"("), Expression(depth + 1), Add(u",");
       // Mostly a small whole exponent: keeps negative bases in the domain.
       Chance(4) ? Expression(depth + 1) : void(text += u"0123"[Count(4) - 1]);
-      text += u')';
+      Add(u")");
     } else if (kind == 10) {
-      text += u'X';
+      Add(u"X");
     } else {
       Digits();
       if (Chance(3)) {
-        text += u'.';
+        Add(u".");
         if (!Chance(5)) Digits();
       }
       if (Chance(5)) {
-        text += u'E', Blanks();
-        if (Chance(2)) text += Chance(2) ? u'-' : u'+', Blanks();
+        Add(u"E"), Blanks();
+        if (Chance(2)) Add(Chance(2) ? u"-" : u"+"), Blanks();
         Digits(Chance(10) ? 3 : 2);
       }
     }
     Blanks();
   }
-
-  // A few digits, now and then many, blanks among them.
-  void Digits(int most = 0) {
-    for (int n = Count(most > 0 ? most : Chance(16) ? 25 : 4); n > 0; --n) {
-      text += static_cast<char16_t>(u'0' + Count(10) - 1);
-      if (Chance(6)) text += u' ';
-    }
-  }
-  void Blanks() {
-    if (Chance(4)) text.append(static_cast<std::size_t>(Count(2)), u' ');
-  }
 };
 
 TEST(CalculateStringProperty, RandomAndMutatedFormulasAgreeWithAPlainReading) {
   constexpr std::u16string_view kAlphabet = u"0123456789.E+-*/(),X POW\t";
-  FormulaMaker maker{std::mt19937(20240611), {}};
+  FormulaMaker maker;
   int evaluated = 0;
   for (int i = 0; i < 20'000; ++i) {
-    std::u16string formula = maker.Make();
-    evaluated += Plainly(formula).first ? 1 : 0;
-    const std::size_t at = maker.Pick(formula.size());
-    const char16_t c = kAlphabet[maker.Pick(kAlphabet.size())];
-    std::u16string mutated = formula;
+    maker.text.clear();
+    maker.Expression(0);
+    std::u16string mutated = maker.text;
+    const auto pick = [&](std::size_t n) {
+      return static_cast<std::size_t>(maker.Count(static_cast<int>(n)) - 1);
+    };
+    const std::size_t at = pick(mutated.size());
+    const char16_t c = kAlphabet[pick(kAlphabet.size())];
     if (i % 3 == 0) mutated.erase(at, 1);
     if (i % 3 == 1) mutated.insert(at, 1, c);
     if (i % 3 == 2) mutated[at] = c;
-    for (const std::u16string* text : {&formula, &mutated}) {
+    for (const std::u16string* text : {&maker.text, &mutated}) {
       SCOPED_TRACE(testing::Narrow(*text));
+      PlainReading reading{*text};
+      const Value want = reading.Expression();
+      const bool want_good = want && reading.pos == text->size();
+      evaluated += text == &maker.text && want_good ? 1 : 0;
       bool good = false;
-      const double got = CalculateString(*text, good, kX);
-      const auto [want_good, want] = Plainly(*text);
+      testing::ExpectSameBits(CalculateString(*text, good, kX), want.value_or(0.0));
       EXPECT_EQ(good, want_good);
-      testing::ExpectSameBits(got, want);
       if (HasFailure()) return;  // one counterexample is enough
     }
   }
