@@ -1,5 +1,3 @@
-#include <utility>
-#include <vector>
 
 #include "app/bindings.h"
 #include "app/widget_controls.h"
@@ -55,20 +53,6 @@ TEST_F(ToolsTest, AFormulaOfAnyLengthIsKeptAndAnOverlongOneFails) {
   Use(u"Command1", "");
   EXPECT_EQ(text1->text().size(), 40000);
   EXPECT_EQ(Shown(u"Label2"), QStringLiteral("公式有错误"));
-}
-
-TEST_F(ToolsTest, KeypadReportsOverflowInAMessage) {
-  std::vector<std::pair<QString, QString>> messages;
-  window_->controls().SetMessageHook([&](std::u16string_view text, std::u16string_view caption) {
-    messages.emplace_back(ToQString(text), ToQString(caption));
-  });
-  // 1E+10 times 1E+10, then each = multiplies by 1E+10 again until it overflows.
-  PressKeys("10000000000*10000000000");
-  for (int i = 0; i < 40 && messages.empty(); ++i) PressKeys("=");
-  ASSERT_EQ(messages.size(), 1U);
-  EXPECT_TRUE(messages[0].first.startsWith(QStringLiteral("此操作产生如下错误：\r\n")));
-  EXPECT_EQ(messages[0].second, QStringLiteral("Numoria"));
-  EXPECT_EQ(Shown(u"Display"), QStringLiteral("ERROR"));
 }
 
 TEST_F(ToolsTest, WindowEvaluatesFormulasForAnyX) {
