@@ -56,25 +56,17 @@ class StrictReader {
   // first ",", exactly three after each. A comma anywhere else ("12,5", a
   // decimal comma) makes the text no number. Returns the count of digits.
   std::size_t ReadIntegerPart() {
+    const std::size_t start = pos_;
+    while (IsDigit(Peek()) || Peek() == u',') ++pos_;
+    const std::u16string_view whole = text_.substr(start, pos_ - start);
+    if (!GroupsThousands(whole)) RaiseTypeMismatch();
     std::size_t digits = 0;
-    std::size_t group = 0;  // digits since the last ","
-    bool grouped = false;
-    while (true) {
-      if (IsDigit(Peek())) {
-        number_.AddIntegerDigit(Peek());
-        ++digits;
-        ++group;
-        ++pos_;
-      } else if (Peek() == u',') {
-        if (group == 0 || (grouped ? group != 3 : group > 3)) RaiseTypeMismatch();
-        grouped = true;
-        group = 0;
-        ++pos_;
-      } else {
-        if (grouped && group != 3) RaiseTypeMismatch();
-        return digits;
-      }
+    for (const char16_t c : whole) {
+      if (c == u',') continue;
+      number_.AddIntegerDigit(c);
+      ++digits;
     }
+    return digits;
   }
 
   void ReadExponent() {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "textnum/char_class.h"
+
 namespace numoria {
 namespace {
 
@@ -15,8 +17,6 @@ constexpr char16_t kFullWidthOffset = kFirstFullWidth - u'!';
 [[nodiscard]] constexpr bool IsEdgeSpace(char16_t c) {
   return c == u' ' || c == u'\t' || IsLineBreak(c);
 }
-
-[[nodiscard]] constexpr bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 [[nodiscard]] std::u16string_view Trimmed(std::u16string_view text) {
   while (!text.empty() && IsEdgeSpace(text.front())) text.remove_prefix(1);
@@ -48,22 +48,9 @@ constexpr char16_t kFullWidthOffset = kFirstFullWidth - u'!';
 // first: "1,000", "12,345.6", "1,234,567"; not "12,5", ",5" or "1,,000".
 [[nodiscard]] bool CommasGroupThousands(std::u16string_view text) {
   const std::u16string_view whole = text.substr(0, text.find(u'.'));
-  if (whole.find(u',') == std::u16string_view::npos) return false;
-  if (text.substr(whole.size()).find(u',') != std::u16string_view::npos) return false;
-  std::size_t digits = 0;
-  bool first_group = true;
-  for (const char16_t c : whole) {
-    if (IsDigit(c)) {
-      ++digits;
-    } else if (c == u',') {
-      if (digits == 0 || digits > 3 || (!first_group && digits != 3)) return false;
-      first_group = false;
-      digits = 0;
-    } else {
-      return false;
-    }
-  }
-  return digits == 3;
+  return whole.find(u',') != std::u16string_view::npos &&
+         text.substr(whole.size()).find(u',') == std::u16string_view::npos &&
+         GroupsThousands(whole);
 }
 
 }  // namespace
