@@ -119,16 +119,5 @@ TEST_F(TextBoxTest, BoxesStoreFullWidthAsAsciiAndPastesWithoutInvisibleEdges) {
   EXPECT_EQ(Shown(u"Text3"), QStringLiteral("12"));
 }
 
-// Where the platform has a selection (X11), the middle button pastes it
-// cleaned as well.
-TEST_F(TextBoxTest, MiddleClickPastesTheSelectionCleaned) {
-  QClipboard* clipboard = QApplication::clipboard();
-  if (!clipboard->supportsSelection()) GTEST_SKIP() << "no selection on this platform";
-  clipboard->setText(QStringLiteral(" ￥1,234.50\r\n"), QClipboard::Selection);
-  auto* text3 = Find<QLineEdit>(u"Text3");
-  QTest::mouseClick(text3, Qt::MiddleButton);
-  EXPECT_EQ(text3->text(), QStringLiteral("1234.50"));
-}
-
 }  // namespace
 }  // namespace numoria::testing

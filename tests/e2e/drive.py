@@ -232,9 +232,9 @@ def clipboard():
     return result.stdout if result.returncode == 0 else None
 
 
-def set_clipboard(text):
+def set_clipboard(text, selection="clipboard"):
     # xclip stays in the background and serves the text until it is replaced.
-    subprocess.run(["xclip", "-selection", "clipboard", "-i"], input=text,
+    subprocess.run(["xclip", "-selection", selection, "-i"], input=text,
                    text=True, check=True, timeout=10)
 
 
@@ -260,6 +260,16 @@ def keyboard_part(program, tree):
     time.sleep(0.5)
     program.keys("Down", "Return")
     expect("clipboard after 复制票据金额", clipboard, "壹万陆仟肆佰零玖元零贰分")
+
+    # The selection pasted into Text3 with the middle button, cleaned as
+    # every paste into it is.
+    program.click("Text3")
+    program.keys("ctrl+a", "BackSpace")
+    set_clipboard(" ￥1,234.50\r\n", "primary")
+    x, y = centre("Text3")
+    xdotool("mousemove", "--window", program.window, str(x), str(y), "click", "2")
+    text4 = tree.text_box("小写金额转换为大写金额", "大写金额")
+    expect("Text4 after a middle-click paste", lambda: Tree.text_of(text4), "壹仟贰佰叁拾肆元伍角零分")
 
     # Full-width text from a Chinese input method, pasted into Text1.
     set_clipboard("（１＋２）＊３\n")
