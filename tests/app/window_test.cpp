@@ -132,6 +132,17 @@ TEST_F(WindowTest, DisplayKeepsTheNewestDigitsOfALongEntry) {
   EXPECT_LT(shown, 100);
   EXPECT_EQ(VisibleTailLength(u"12", metrics, 240), 2);
   EXPECT_EQ(VisibleTailLength(u"", metrics, 240), 0);
+
+  // The digits keep three pixels clear inside each border.
+  display->setText(QString(100, u'8'));
+  const QImage eights = display->grab().toImage();
+  int inked = 0;
+  for (int y = 1; y < eights.height() - 1; ++y) {
+    for (const int x : {1, 2, 3, eights.width() - 4, eights.width() - 3, eights.width() - 2}) {
+      inked += eights.pixelColor(x, y) != eights.pixelColor(1, 1) ? 1 : 0;
+    }
+  }
+  EXPECT_EQ(inked, 0);
 }
 
 // A label breaks a caption only at blanks and only onto lines it shows;
