@@ -4,7 +4,8 @@ Runs inside xvfb-run and dbus-run-session (see run_e2e.sh). Types and clicks
 with xdotool, reads what the window shows through its accessibility tree
 (AT-SPI) and the clipboard (xclip): the four tools, the keypad from the
 keyboard, the cheque form copied from a context menu and a full-width paste.
-Then fires a long fixed-seed run of random clicks and keys at the window.
+Then fires a long fixed-seed run of random clicks, context menus, keys and
+pastes at the window (also against the sanitizer build in CI).
 Fails on a wrong text, a crash, a hang or any line the program prints on
 stderr.
 
@@ -72,8 +73,16 @@ RANDOM_KEYS = (
     + [chr(c) for c in range(ord("a"), ord("z") + 1)]
     + ["plus", "minus", "asterisk", "slash", "period", "parenleft", "parenright",
        "Tab", "shift+Tab", "Return", "BackSpace", "Delete", "Left", "Right",
-       "Up", "Down", "Home", "End", "space", "KP_Enter", "KP_Add", "KP_5"]
+       "Up", "Down", "Home", "End", "space", "KP_Enter", "KP_Add", "KP_5",
+       "Escape", "F9", "Menu", "ctrl+c", "ctrl+v", "ctrl+x", "ctrl+z", "ctrl+a",
+       "ctrl+shift+c", "ctrl+shift+z"]
 )
+# Put on the clipboard before each batch of random input, for its pastes.
+RANDOM_CLIPBOARD = [
+    "1001", "12.5", "99999999.99", "１２３．５", "￥1,234.50元", " 16409.02\n",
+    "sin(x)*2+(1024)/3", "pow(2,1e3)", "(((", "-1.79769313486231E+308", "1e309",
+    "壹仟零壹元", "ARCCOS(2)", "1/0", "\u200b7\u3000", "龘", "9" * 320,
+]
 
 
 class Failure(Exception):
@@ -297,19 +306,28 @@ def message_box_part(program, tree):
 
 
 def random_batch(rng, window, count):
-    """xdotool arguments for `count` random clicks and keystrokes."""
+    """xdotool arguments for `count` random clicks (one in eight opens a
+    context menu) and keystrokes; an Escape at the end closes a menu left open."""
     args = []
     names = list(CONTROLS)
+    if rng.random() < 0.125:
+        # More digits than a double holds on the keypad, then an operator:
+        # the overflow message box.
+        x, y = centre("Digits(9)")
+        args += ["mousemove", "--window", window, str(x), str(y), "click", "1",
+                 "key", "--delay", "0", *["9"] * 320, "plus"]
     for _ in range(count):
         if rng.random() < 0.5:
             if rng.random() < 0.5:
                 x, y = rng.randrange(CLIENT_SIZE[0]), rng.randrange(CLIENT_SIZE[1])
             else:
                 x, y = centre(rng.choice(names))
-            args += ["mousemove", "--window", window, str(x), str(y), "click", "--delay", "0", "1"]
+            button = "3" if rng.random() < 0.125 else "1"
+            args += ["mousemove", "--window", window, str(x), str(y),
+                     "click", "--delay", "0", button]
         else:
             args += ["key", "--delay", "0", rng.choice(RANDOM_KEYS)]
-    return args
+    return args + ["key", "Escape"]
 
 
 def close_message_boxes(program):
@@ -336,6 +354,7 @@ def random_part(program, tree):
     sent = boxes = 0
     while sent < RANDOM_EVENTS:
         count = min(EVENTS_PER_BATCH, RANDOM_EVENTS - sent)
+        set_clipboard(rng.choice(RANDOM_CLIPBOARD))
         xdotool(*random_batch(rng, program.window, count), timeout=60)
         sent += count
         time.sleep(BATCH_PAUSE_SECONDS)
