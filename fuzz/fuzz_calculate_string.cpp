@@ -3,16 +3,18 @@
 // carries a finite value; the same text gives the same outcome bit for bit,
 // whatever Good held before the call; blanks before or after a successful
 // formula change nothing; a ")" after a complete formula fails it; and no
-// text longer than 32,766 characters succeeds.
+// text longer than 32,766 characters succeeds. A formula of the plain grammar
+// gets exactly the value and verdict of a second, plain reading of it.
 //
-// Input: the first byte chooses how the rest becomes a formula (bits 0-1)
-// and the value of X (bits 2-4):
+// Input: the first byte chooses how the rest becomes a formula (bits 0-1,
+// unless bit 5 is set) and the value of X (bits 2-4):
 //   0  the bytes as UTF-16 code units, any text at all;
 //   1  one formula character a byte, from the characters the grammar knows;
 //   2  one token a byte (function names with their "(", numbers, operators);
 //   3  nesting: a 16-bit depth, a byte choosing the opening (low three
 //      bits) and the depth's range (top three bits), and a formula of
-//      characters as in 1, wrapped depth times.
+//      characters as in 1, wrapped depth times;
+//   bit 5 set: a formula of the plain grammar, made by FormulaMaker.
 
 #include <array>
 #include <cmath>
@@ -22,7 +24,9 @@
 #include <string_view>
 
 #include "expression/evaluator.h"
+#include "fuzz/formula_maker.h"
 #include "fuzz/fuzz_input.h"
+#include "fuzz/plain_reading.h"
 
 namespace {
 
@@ -134,9 +138,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const Bytes bytes(data, size);
   const double x = kXValues[(bytes[0] >> 2) % kXValues.size()];
-  const std::u16string formula = Formula(bytes[0], bytes.subspan(1));
+  const bool plain = (bytes[0] & 0x20) != 0;
+  const std::u16string formula = plain ? numoria::fuzz::FormulaMaker::Make(bytes.subspan(1))
+                                       : Formula(bytes[0], bytes.subspan(1));
 
   const Outcome outcome = EvaluateTwice(formula, x);
+  if (plain) {
+    const auto [value, whole] = numoria::fuzz::PlainReading::Of(formula, x);
+    Check(Same(outcome, {value.value_or(0.0), value && whole}),
+          "the value or verdict differs from the plain reading", formula);
+  }
   if (outcome.good) {
     CheckSuccess(formula, outcome, x);
   }
