@@ -49,6 +49,8 @@ TEST(CalculateStringDepth, DeepestGroupsEvaluateAndDeepMalformedFormulasFail) {
   std::u16string pows;
   while (pows.size() + 4 <= kLongestFormula) pows += u"POW(";
   ExpectEverywhere(deepest, true, -7.0);
+  // One level past those the evaluation keeps without the heap.
+  ExpectEverywhere(std::u16string(65, u'(') + u"1" + std::u16string(65, u')'), true, 1.0);
   for (const std::u16string& formula : {u"(" + deepest + u")",  // one character too many
                                         std::u16string(kLongestFormula, u'('), pows,
                                         std::u16string(kLongestFormula / 2, u'(') + u"1"}) {
