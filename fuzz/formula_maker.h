@@ -2,7 +2,8 @@
 
 // Formulas of the plain grammar (numbers, X, signs, the four operators,
 // groups and POW) made from a fuzzer's bytes, one byte a choice: blanks
-// sprinkled among the tokens and the digits, nested five levels at most.
+// sprinkled among the tokens and the digits, nested five levels, and at
+// times wrapped in up to 100 groups.
 // When the bytes run out every choice takes its shortest way, so any input
 // gives a formula. The bytes left over then erase, insert or replace one
 // character, which makes a formula just off the grammar.
@@ -20,7 +21,11 @@ class FormulaMaker {
  public:
   [[nodiscard]] static std::u16string Make(Bytes bytes) {
     FormulaMaker maker(bytes);
+    // Now and then the whole formula in up to 100 groups, past the levels
+    // the evaluation keeps without the heap.
+    const auto wraps = static_cast<std::size_t>(maker.Chance(4) ? maker.Count(100) : 0);
     maker.Expression(0);
+    maker.text_ = std::u16string(wraps, u'(') + maker.text_ + std::u16string(wraps, u')');
     maker.Mutate();
     return maker.text_;
   }
