@@ -108,9 +108,11 @@ TEST_F(ToolsTest, ClickedKeyTakesTheKeyboardAndCtrlCCopiesTheDisplay) {
   Use(u"keys", "5");
   QTest::keyClicks(QApplication::focusWidget(), "3.2");
   EXPECT_EQ(Shown(u"Display"), QStringLiteral("53.2"));
-  // The last key pressed shows pressed for a moment, then comes up.
+  // The last key pressed shows pressed for a moment, then comes up; the one
+  // before it is up at once.
   auto* two = Find<QPushButton>(u"Digits(2)");
   EXPECT_TRUE(two->isDown());
+  EXPECT_FALSE(Find<QPushButton>(u"DotBttn")->isDown());
   EXPECT_TRUE(QTest::qWaitFor([two] { return !two->isDown(); }, 1000));
   QApplication::clipboard()->clear();
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
