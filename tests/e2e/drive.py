@@ -310,12 +310,6 @@ def random_batch(rng, window, count):
     context menu) and keystrokes; an Escape at the end closes a menu left open."""
     args = []
     names = list(CONTROLS)
-    if rng.random() < 0.125:
-        # More digits than a double holds on the keypad, then an operator:
-        # the overflow message box.
-        x, y = centre("Digits(9)")
-        args += ["mousemove", "--window", window, str(x), str(y), "click", "1",
-                 "key", "--delay", "0", *["9"] * 320, "plus"]
     for _ in range(count):
         if rng.random() < 0.5:
             if rng.random() < 0.5:
@@ -328,6 +322,16 @@ def random_batch(rng, window, count):
         else:
             args += ["key", "--delay", "0", rng.choice(RANDOM_KEYS)]
     return args + ["key", "Escape"]
+
+
+def overflow_burst(program):
+    """More digits than a double holds on the keypad, then an operator: waits
+    for the overflow message box and closes it."""
+    x, y = centre("Digits(9)")
+    xdotool("mousemove", "--window", program.window, str(x), str(y), "click", "1",
+            "key", "--delay", "0", *["9"] * 320, "plus", timeout=60)
+    wait_until("the overflow message box", lambda: len(visible_windows()) > 1, 30)
+    close_message_boxes(program)
 
 
 def close_message_boxes(program):
@@ -351,10 +355,13 @@ def settle(tree):
 def random_part(program, tree):
     rng = random.Random(RANDOM_SEED)
     start = time.monotonic()
-    sent = boxes = 0
+    sent = boxes = bursts = 0
     while sent < RANDOM_EVENTS:
         count = min(EVENTS_PER_BATCH, RANDOM_EVENTS - sent)
         set_clipboard(rng.choice(RANDOM_CLIPBOARD))
+        if rng.random() < 0.125:
+            overflow_burst(program)
+            bursts += 1
         xdotool(*random_batch(rng, program.window, count), timeout=60)
         sent += count
         time.sleep(BATCH_PAUSE_SECONDS)
@@ -370,8 +377,17 @@ def random_part(program, tree):
             break
         time.sleep(0.3)
     program.check_alive()
-    print("ok   %d random events in %.1f s, %d message boxes closed"
-          % (sent, time.monotonic() - start, boxes))
+    # The window came through whole: still shown, and the amount box still
+    # holds no more than its ten characters.
+    if program.window not in visible_windows():
+        raise Failure("the window is gone after the random input")
+    amount = Tree.text_of(tree.text_box("小写金额转换为大写金额", "小写金额"))
+    if len(amount) > 10:
+        raise Failure("Text3 holds %d characters after the random input" % len(amount))
+    if bursts == 0:
+        raise Failure("the random input never reached the overflow message box")
+    print("ok   %d random events in %.1f s, %d overflow boxes, %d more message boxes closed"
+          % (sent, time.monotonic() - start, bursts, boxes))
 
 
 def close_program(program):
