@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "app/qt_text.h"
+#include "app/text_box.h"
 #include "capital/capital.h"
 
 namespace numoria {
@@ -35,19 +36,32 @@ ChequeActions::ChequeActions(QWidget& form)
   for (QLineEdit* box : {amount_, words_}) box->addActions({copy_, copy_with_currency_});
   connect(copy_, &QAction::triggered, this, [this] { Copy(false); });
   connect(copy_with_currency_, &QAction::triggered, this, [this] { Copy(true); });
-  connect(amount_, &QLineEdit::textChanged, this, &ChequeActions::Update);
+  connect(amount_, &QLineEdit::textChanged, this, [this] {
+    cut_short_ = false;
+    Update();
+  });
+  if (auto* box = qobject_cast<TextBox*>(amount_)) {
+    connect(box, &TextBox::TypingRefused, this, [this] {
+      cut_short_ = true;
+      Update();
+    });
+  }
   Update();
 }
 
+QString ChequeActions::Offered() const {
+  return ToQString(OfferedChequeAmount(ToU16String(amount_->text()), cut_short_));
+}
+
 void ChequeActions::Update() {
-  const QString form = ToQString(ChequeAmount(ToU16String(amount_->text())));
+  const QString form = Offered();
   copy_->setEnabled(!form.isEmpty());
   copy_with_currency_->setEnabled(!form.isEmpty());
   words_->setToolTip(form.isEmpty() ? QString() : QStringLiteral("票据写法：") + form);
 }
 
 void ChequeActions::Copy(bool with_currency) const {
-  const QString form = ToQString(ChequeAmount(ToU16String(amount_->text())));
+  const QString form = Offered();
   if (form.isEmpty()) return;
   QApplication::clipboard()->setText(with_currency ? QStringLiteral("人民币") + form : form);
 }

@@ -115,6 +115,7 @@ void SetOpaqueBackground(QWidget& widget, const QColor& colour) {
 // converter's output keeps what the user writes into it.
 [[nodiscard]] QLineEdit* MakeTextBox(const ControlDescription& entry, QWidget* parent) {
   const TextBox::Input input = entry.name == u"Text3"   ? TextBox::Input::kAmount
+                               : entry.name == u"Text2" ? TextBox::Input::kPrice
                                : entry.name == u"Text4" ? TextBox::Input::kAsTyped
                                                         : TextBox::Input::kLine;
   auto* edit = new TextBox(input, parent);

@@ -102,7 +102,8 @@ TEST_F(CopyMenusTest, ChequeActionsAndTooltipFollowTheAmount) {
 
 // From the menu of either box (item 0 or 1), and from the key (-1) in either
 // box; the key does nothing in another box or while the amount cannot stand
-// on a cheque.
+// on a cheque, nor after Text3 refused a typed character ("123456789.55"
+// leaves "123456789."), until the amount is typed again.
 TEST_F(CopyMenusTest, EachWayCopiesTheChequeForm) {
   // clang-format off
   constexpr struct { std::string_view amount; std::u16string_view box; int item; std::u16string_view want; } kCases[] = {
@@ -110,7 +111,9 @@ TEST_F(CopyMenusTest, EachWayCopiesTheChequeForm) {
       {"16409.02", u"Text4", 1, u"人民币壹万陆仟肆佰零玖元零贰分"},
       {"12", u"Text4", 0, u"壹拾贰元整"}, {"12", u"Text3", 1, u"人民币壹拾贰元整"},
       {"0.5", u"Text3", -1, u"伍角整"}, {"0.5", u"Text4", -1, u"伍角整"},
-      {"0.5", u"Text1", -1, u"before"}, {"12.345", u"Text3", -1, u"before"}};
+      {"0.5", u"Text1", -1, u"before"}, {"12.345", u"Text3", -1, u"before"},
+      {"123456789.55", u"Text3", -1, u"before"}, {"123456789.55", u"Text4", -1, u"before"},
+      {"12345678.5", u"Text3", -1, u"壹仟贰佰叁拾肆万伍仟陆佰柒拾捌元伍角整"}};
   // clang-format on
   for (const auto& c : kCases) {
     SCOPED_TRACE(std::string(c.amount) + " " + ToQString(c.box).toStdString());
