@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "app/push_button.h"
 #include "app/qt_text.h"
 #include "keypad/key_map.h"
 
@@ -19,6 +20,9 @@ constexpr int kShownPressedMs = 100;
 
 [[nodiscard]] NamedKey NamedKeyOf(int key) {
   switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return NamedKey::kEnter;
     case Qt::Key_Escape:
       return NamedKey::kEscape;
     case Qt::Key_Delete:
@@ -40,6 +44,7 @@ KeypadKeys::KeypadKeys(QWidget& form)
   if (auto* frame = form.findChild<QWidget*>(QStringLiteral("Frame1"))) {
     for (QAbstractButton* button : frame->findChildren<QAbstractButton*>()) {
       button->installEventFilter(this);
+      if (auto* push = dynamic_cast<PushButton*>(button)) push->ShowFocusAlways();
     }
   }
 }

@@ -37,7 +37,10 @@ constexpr std::array kTypedKeys{
     TypedKey{u'R', u"Over"},
 };
 
-constexpr std::array<std::pair<NamedKey, std::u16string_view>, 3> kNamedKeys{{
+// Enter is "=", as on every calculator, whichever key has the focus; Space
+// stays the toolkit's press of the focused key.
+constexpr std::array<std::pair<NamedKey, std::u16string_view>, 4> kNamedKeys{{
+    {NamedKey::kEnter, u"Equals"},
     {NamedKey::kEscape, u"clear"},
     {NamedKey::kDelete, u"clear"},
     {NamedKey::kF9, u"PlusMinus"},

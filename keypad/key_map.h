@@ -9,7 +9,8 @@
 namespace numoria {
 
 // Keys that type no character of their own but press a keypad button.
-enum class NamedKey { kNone, kEscape, kDelete, kF9 };
+// Enter is the main row's Return or the number pad's Enter.
+enum class NamedKey { kNone, kEnter, kEscape, kDelete, kF9 };
 
 // The name of the control the key presses ("Digits(7)", "Equals", "clear"),
 // or an empty name for a key that presses none. typed is the character the

@@ -32,8 +32,9 @@ TEST_F(ToolsTest, EachToolAnswersItsControls) {
       {u"Command1", "", u"Label2", u"计算结果为: 7"}, {u"Text1", "sin(0)", u"Label2", u"计算结果为: 7"},
       {u"Command1", "", u"Label2", u"计算结果为: 0"}, {u"Text1", "(1+2", u"Text1", u"(1+2"},
       {u"Command1", "", u"Label2", u"公式有错误"}, {u"Command1", "", u"Text1", u"(1+2"},
-      // The keypad by clicks, and Enter or Space on the focused key.
-      {u"keys", "12+3=", u"Display", u"15"}, {u"Digits(7)", "\r ", u"Display", u"77"},
+      // The keypad by clicks; Enter on a focused key is "=", Space presses it.
+      {u"keys", "12+3=", u"Display", u"15"}, {u"Digits(7)", "\r", u"Display", u"27"},
+      {u"Digits(7)", " ", u"Display", u"7"},
       // Arrow keys move the discount at once, a dragged thumb only when released.
       {u"Text2", "100", u"Labxj", u""}, {u"HScroll1", ">", u"Labzhe", u"1折"},
       {u"HScroll1", "", u"Labxj", u"10元"}, {u"HScroll1", "<", u"Labzhe", u"0折"},
@@ -87,6 +88,9 @@ TEST_F(ToolsTest, KeysPressTheirButtonsWhileAKeypadButtonHasTheFocus) {
       {"4r", kPlain, kNone, "0.25"}, {"4R", Qt::ShiftModifier, kNone, "0.25"},
       {"12", kPlain, Qt::Key_F9, "-12"}, {"12", kPlain, Qt::Key_Escape, ""},
       {"12", kPad, Qt::Key_Delete, ""},
+      // Enter and Return are "=", whichever key has the focus; Space presses it.
+      {"12+3", kPad, Qt::Key_Enter, "15"}, {"12+3", kPlain, Qt::Key_Return, "15"},
+      {"12+3", kPlain, Qt::Key_Space, "31"},
       // Letters and shortcuts press nothing.
       {"1x", kPlain, kNone, "1"}, {"57+", Qt::ControlModifier, kNone, ""},
       {"58", Qt::AltModifier, kNone, ""}};
