@@ -11,6 +11,7 @@
 
 #include "app/label_wrap.h"
 #include "app/qt_text.h"
+#include "app/whole_text.h"
 #include "app/window_description.h"
 
 namespace numoria {
@@ -45,7 +46,9 @@ void WidgetControls::SetCaption(std::u16string_view name, std::u16string_view ca
     // adjustSize keeps the top-left corner, so the label grows or shrinks
     // to the right and downwards.
     if (entry != nullptr && entry->auto_size) label->adjustSize();
+    if (entry != nullptr && entry->shown_whole) ShowWhole(*label);
     if (entry != nullptr && WrapsCaption(*entry)) WrapAtBlanksOnly(*label);
+    if (entry != nullptr) label->setAccessibleName(ToQString(window::AccessibleName(*entry, caption)));
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     button->setText(ToQString(caption));
   } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {

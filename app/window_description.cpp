@@ -83,15 +83,39 @@ constexpr ControlDescription Form() {
   return c;
 }
 
+// A label that shows a result, read by what it shows, and by its own name
+// while it is empty.
+constexpr ControlDescription OutputLabel(std::u16string_view name, std::u16string_view parent,
+                                         Twips geometry, int tab_index,
+                                         std::u16string_view empty_caption_name) {
+  ControlDescription c = Control(name, Kind::kLabel, parent, u"", geometry, tab_index);
+  c.empty_caption_name = empty_caption_name;
+  return c;
+}
+
 // The keypad's display: the one opaque label, white, bordered, right-aligned.
-// It has no accessible name of its own, so screen readers read the number it
-// shows, as with the discount labels.
 constexpr ControlDescription Display() {
-  ControlDescription c = Control(u"Display", Kind::kLabel, u"Frame1", u"", {240, 360, 3735, 495}, 21);
+  ControlDescription c = OutputLabel(u"Display", u"Frame1", {240, 360, 3735, 495}, 21, u"计算器显示");
   c.font = kDisplayFont;
   c.back = System(SystemColour::kHighlightText);
   c.alignment = Alignment::kRight;
   c.border = Border::kFixedSingle;
+  return c;
+}
+
+// The discount calculator's outputs, transparent in the window's font.
+constexpr ControlDescription PriceLabel(std::u16string_view name, Twips geometry, int tab_index,
+                                        std::u16string_view empty_caption_name) {
+  ControlDescription c = OutputLabel(name, u"Frame3", geometry, tab_index, empty_caption_name);
+  c.transparent = true;
+  c.shown_whole = true;
+  return c;
+}
+
+// The converter's output: the capital amount, whole however long.
+constexpr ControlDescription AmountWords() {
+  ControlDescription c = TextBox(u"Text4", u"Frame4", {5400, 240, 3495, 270}, 41, u"大写金额");
+  c.shown_whole = true;
   return c;
 }
 
@@ -150,16 +174,16 @@ constexpr std::array kControls{
     TextBox(u"Text2", u"Frame3", {1200, 360, 1095, 270}, 35, u"原价"),
     PanelLabel(u"Label5", u"Frame3", u"元", {2400, 360, 375, 255}, 30),
     PanelLabel(u"Label6", u"Frame3", u"打折：", {240, 720, 615, 255}, 31),
-    PanelLabel(u"Labzhe", u"Frame3", u"", {1200, 720, 1455, 255}, 32),
+    PriceLabel(u"Labzhe", {1200, 720, 1455, 255}, 32, u"打折"),
     DiscountBar(),
     PanelLabel(u"Label8", u"Frame3", u"现价：", {240, 1440, 615, 255}, 33),
-    PanelLabel(u"Labxj", u"Frame3", u"", {1200, 1440, 1455, 255}, 34),
+    PriceLabel(u"Labxj", {1200, 1440, 1455, 255}, 34, u"现价"),
 
     Frame(u"Frame4", u"小写金额转换为大写金额", {240, 4800, 9015, 615}, 37),
     PanelLabel(u"Label7", u"Frame4", u"请输入数字：", {120, 240, 1215, 255}, 38),
     TextBox(u"Text3", u"Frame4", {1320, 240, 2175, 270}, 40, u"小写金额"),
     PanelLabel(u"Label9", u"Frame4", u"转换为大写金额：", {3840, 240, 1455, 255}, 39),
-    TextBox(u"Text4", u"Frame4", {5400, 240, 3495, 270}, 41, u"大写金额"),
+    AmountWords(),
 
     WindowLabel(u"Label11", u"现在是", {1080, 5640, 735, 375}, 43, kRoundFont, kGreen),
     WindowLabel(u"Label12", u"", {1800, 5640, 2775, 375}, 44, kClockFont, kGreen),
@@ -207,6 +231,11 @@ static_assert(WholePixels());
 }  // namespace
 
 std::span<const ControlDescription> Description() { return kControls; }
+
+std::u16string_view AccessibleName(const ControlDescription& entry, std::u16string_view caption) {
+  if (!entry.accessible_name.empty()) return entry.accessible_name;
+  return caption.empty() ? entry.empty_caption_name : std::u16string_view();
+}
 
 const ControlDescription* FindControl(std::u16string_view name) {
   const auto it = std::find_if(kControls.begin(), kControls.end(),

@@ -80,12 +80,24 @@ struct ControlDescription {
   Alignment alignment = Alignment::kLeft;
   Border border = Border::kNone;
   std::u16string_view accessible_name;
+  // Output labels, which are read by what they show: what a screen reader
+  // hears while the caption is empty, instead of the frame's title.
+  std::u16string_view empty_caption_name;
+  // Outputs in their parent's font: a text too wide is drawn narrower,
+  // never cut (textnum/text_fit.h).
+  bool shown_whole = false;
   Range range;          // scroll bars
   int interval_ms = 0;  // timers
 };
 
 // Every control, parents before their children; the form comes first.
 [[nodiscard]] std::span<const ControlDescription> Description();
+
+// The accessible name of a control that shows caption: its own name when it
+// has one, else its empty_caption_name while the caption is empty, else ""
+// (the caption itself is read).
+[[nodiscard]] std::u16string_view AccessibleName(const ControlDescription& entry,
+                                                 std::u16string_view caption);
 
 // The entry of a control, or nullptr for an unknown name.
 [[nodiscard]] const ControlDescription* FindControl(std::u16string_view name);

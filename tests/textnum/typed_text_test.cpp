@@ -1,5 +1,6 @@
 #include "textnum/typed_text.h"
 
+#include "textnum/text_fit.h"
 
 #include <gtest/gtest.h>
 
@@ -73,6 +74,28 @@ TEST(TypedText, RefusedPastes) {
   EXPECT_EQ(PasteRefusalNotice(kSeveralValues, 10), u"粘贴内容含多个数值，未粘贴");
   EXPECT_EQ(PasteRefusalNotice(kNone, 10), u"");
   EXPECT_EQ(TypingRefusalNotice(10), u"金额最多 10 个字符，未输入");
+}
+
+// A text too wide is narrowed, first in stretch, then in size; the widths
+// here are those of a face whose width follows stretch and size exactly.
+TEST(TextFit, NarrowsOnlyWhatDoesNotFit) {
+  // clang-format off
+  constexpr struct { int width_at_12, available; TextFit want; } kCases[] = {
+      {240, 240, {100, 12}}, {0, 0, {100, 12}}, {241, 240, {99, 12}}, {240, 225, {94, 12}},
+      {240, 180, {75, 12}}, {240, 179, {81, 11}}, {144, 97, {81, 10}},
+      // Down to half the size at the narrowest stretch, then no further.
+      {240, 90, {75, 6}}, {240, 10, {75, 6}}};
+  // clang-format on
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.width_at_12);
+    int measured = 0;
+    const TextFit fit = FitText(12, c.available, [&](const TextFit& f) {
+      ++measured;
+      return c.width_at_12 * f.stretch * f.pixel_size / (100 * 12);
+    });
+    EXPECT_EQ(fit, c.want) << fit.stretch << "% " << fit.pixel_size << " px";
+    EXPECT_LE(measured, 16);
+  }
 }
 
 }  // namespace
