@@ -289,6 +289,37 @@ def keyboard_part(program, tree):
     expect("Label2 for a full-width paste", lambda: label2.name, "计算结果为: 9")
 
 
+def refusal_part(program, tree):
+    """Pastes that would put a wrong number in a box insert nothing, and the
+    number pad's Enter on a focused keypad key is =."""
+    # Cut to ten characters, the paste would be ten times too small. The
+    # "6" typed after it shows the paste was handled, and refused.
+    amount = tree.text_box("小写金额转换为大写金额", "小写金额")
+    program.click("Text3")
+    program.keys("ctrl+a", "BackSpace")
+    program.type("5")
+    set_clipboard("12345678901")
+    program.keys("ctrl+v")
+    program.type("6")
+    expect("Text3 after a paste of 12345678901", lambda: Tree.text_of(amount), "56")
+
+    # Two cells are never joined into one number (100200).
+    program.click("Text1")
+    program.keys("ctrl+a", "BackSpace")
+    program.type("1+1")
+    set_clipboard("100\n200")
+    program.keys("ctrl+a", "ctrl+v")
+    program.click("Command1")
+    label2 = tree.panel("表达式计算器")[0]
+    expect("Label2 after a paste of 100, 200 into Text1", lambda: label2.name, "计算结果为: 2")
+
+    display = tree.panel("按键式计算器")[0]
+    program.click("clear")
+    program.type("12+3")
+    program.keys("KP_Enter")
+    expect("Display for 12+3 and the number pad's Enter", lambda: display.name, "15")
+
+
 def message_box_part(program, tree):
     display = tree.panel("按键式计算器")[0]
     # 99999999 * 99999999 = = ...: each = multiplies the display by 99999999
@@ -436,6 +467,7 @@ def main():
                                 args.screenshot], check=True)
                 print("saved " + args.screenshot)
             keyboard_part(program, tree)
+            refusal_part(program, tree)
             message_box_part(program, tree)
             random_part(program, tree)
             close_program(program)
