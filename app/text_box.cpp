@@ -84,8 +84,8 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
   }
   const QString stored = Stored(event->text());
   // QLineEdit types a key's text when it starts with a printable character.
-  const bool refused = !isReadOnly() && !stored.isEmpty() && stored.front().isPrint() &&
-                       stored.size() > Room();
+  const bool refused =
+      !isReadOnly() && !stored.isEmpty() && stored.front().isPrint() && stored.size() > Room();
   if (stored == event->text()) {
     QLineEdit::keyPressEvent(event);
   } else {

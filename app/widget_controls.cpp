@@ -77,7 +77,9 @@ void WidgetControls::SetCaption(std::u16string_view name, std::u16string_view ca
     if (entry != nullptr && entry->auto_size) label->adjustSize();
     if (entry != nullptr && entry->shown_whole) ShowWhole(*label);
     if (entry != nullptr && WrapsCaption(*entry)) WrapAtBlanksOnly(*label);
-    if (entry != nullptr) label->setAccessibleName(ToQString(window::AccessibleName(*entry, caption)));
+    if (entry != nullptr) {
+      label->setAccessibleName(ToQString(window::AccessibleName(*entry, caption)));
+    }
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     button->setText(ToQString(caption));
   } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {

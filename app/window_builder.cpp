@@ -196,7 +196,8 @@ void BuildWindow(QWidget& form) {
     // needs their size and font; an auto-size label keeps it on one line, and
     // so does the display.
     if (WrapsCaption(entry)) WrapAtBlanksOnly(*static_cast<QLabel*>(widget));
-    if (const std::u16string_view name = window::AccessibleName(entry, entry.caption); !name.empty()) {
+    if (const std::u16string_view name = window::AccessibleName(entry, entry.caption);
+        !name.empty()) {
       widget->setAccessibleName(ToQString(name));
     }
     if (auto* edit = qobject_cast<QLineEdit*>(widget); edit != nullptr && entry.shown_whole) {

@@ -95,7 +95,8 @@ constexpr ControlDescription OutputLabel(std::u16string_view name, std::u16strin
 
 // The keypad's display: the one opaque label, white, bordered, right-aligned.
 constexpr ControlDescription Display() {
-  ControlDescription c = OutputLabel(u"Display", u"Frame1", {240, 360, 3735, 495}, 21, u"计算器显示");
+  ControlDescription c =
+      OutputLabel(u"Display", u"Frame1", {240, 360, 3735, 495}, 21, u"计算器显示");
   c.font = kDisplayFont;
   c.back = System(SystemColour::kHighlightText);
   c.alignment = Alignment::kRight;

@@ -24,8 +24,8 @@ TEST_F(TextBoxTest, WrittenAmountShowsWholeAndAShortOneKeepsItsLook) {
     SCOPED_TRACE(amount);
     Use(u"Text4", "");
     Use(u"Text3", amount);
-    const bool fits = QFontMetrics(window_font).horizontalAdvance(text4->text()) <
-                      LineArea(*text4).width() - 4;
+    const bool fits =
+        QFontMetrics(window_font).horizontalAdvance(text4->text()) < LineArea(*text4).width() - 4;
     EXPECT_EQ(text4->font() == window_font, fits);
     EXPECT_EQ(text4->testAttribute(Qt::WA_SetFont), !fits);
     EXPECT_LE(text4->fontMetrics().horizontalAdvance(text4->text()), LineArea(*text4).width() - 4);

@@ -169,10 +169,12 @@ TEST_F(WindowTest, LabelsBreakOnlyAtBlanksOntoLinesTheyShow) {
 // whole on one line; a short one keeps the window's font and its look. The
 // amounts come from the discount panel itself.
 TEST_F(WindowTest, CurrentPriceShowsWholeAndAShortOneKeepsItsLook) {
+  // clang-format off
   constexpr struct { std::string_view price; std::u16string_view shown; bool narrowed; } kCases[] = {
       {"100", u"70元", false}, {"99999999999999", u"69999999999999.3元", true},
       {"1.23456789012345E+200", u"8.64197523086415E+199元", true},
       {"7.7043991494099285E+307", u"5.39307940458695E+307元", true}, {"100", u"70元", false}};
+  // clang-format on
   auto* label = Find<QLabel>(u"Labxj");
   const QFont window_font = label->parentWidget()->font();
   QImage short_one;
@@ -322,10 +324,12 @@ TEST_F(WindowTest, EveryControlHasAnAccessibleName) {
   constexpr std::u16string_view kEmpty[][2] = {
       {u"Display", u"计算器显示"}, {u"Labzhe", u"打折"}, {u"Labxj", u"现价"}};
   for (const auto& [control, heard] : kEmpty) EXPECT_EQ(name_of(control), ToQString(heard));
+  // clang-format off
   constexpr std::u16string_view kOutputs[][3] = {
       {u"Display", u"15", u"15"}, {u"Display", u"ERROR", u"ERROR"}, {u"Labzhe", u"8折", u"8折"},
       {u"Labxj", u"80元", u"80元"}, {u"Labxj", u"", u"现价"}, {u"Display", u"", u"计算器显示"},
       {u"Label2", u"计算结果为: 7", u"计算结果为: 7"}, {u"Label12", u"2024/6/11 9:05:00", u"2024/6/11 9:05:00"}};
+  // clang-format on
   for (const auto& [control, shown, heard] : kOutputs) {
     window_->controls().SetCaption(control, shown);
     EXPECT_EQ(name_of(control), ToQString(heard)) << ToQString(control).toStdString();

@@ -100,9 +100,11 @@ TEST(ChequeAmount, Table) {
 
 // No form is offered for what a full box left of a longer typed amount.
 TEST(ChequeAmount, NoneOfferedForAnAmountCutShort) {
+  // clang-format off
   constexpr struct { std::u16string_view text; bool cut_short; std::u16string_view want; } kCases[] = {
       {u"123456789.", true, u""}, {u"123456789.", false, u"壹亿贰仟叁佰肆拾伍万陆仟柒佰捌拾玖元整"},
       {u"12.5", false, u"壹拾贰元伍角整"}, {u"12.345", false, u""}};
+  // clang-format on
   for (const auto& c : kCases) {
     SCOPED_TRACE(Narrow(c.text));
     EXPECT_EQ(OfferedChequeAmount(c.text, c.cut_short), c.want);

@@ -1,12 +1,11 @@
 #include "textnum/typed_text.h"
 
-#include "textnum/text_fit.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "tests/support/checks.h"
+#include "textnum/text_fit.h"
 
 namespace numoria {
 namespace {
