@@ -83,9 +83,13 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
     return;
   }
   const QString stored = Stored(event->text());
-  // QLineEdit types a key's text when it starts with a printable character.
-  const bool refused =
-      !isReadOnly() && !stored.isEmpty() && stored.front().isPrint() && stored.size() > Room();
+  // QLineEdit types a key's text when it starts with a printable character
+  // and Ctrl (with or without Shift) does not make the key a shortcut.
+  const Qt::KeyboardModifiers held = event->modifiers() & ~Qt::KeypadModifier;
+  const bool shortcut =
+      held == Qt::ControlModifier || held == (Qt::ControlModifier | Qt::ShiftModifier);
+  const bool refused = !isReadOnly() && !shortcut && !stored.isEmpty() &&
+                       stored.front().isPrint() && stored.size() > Room();
   if (stored == event->text()) {
     QLineEdit::keyPressEvent(event);
   } else {

@@ -113,6 +113,8 @@ TEST_F(CopyMenusTest, EachWayCopiesTheChequeForm) {
       {"0.5", u"Text3", -1, u"伍角整"}, {"0.5", u"Text4", -1, u"伍角整"},
       {"0.5", u"Text1", -1, u"before"}, {"12.345", u"Text3", -1, u"before"},
       {"123456789.55", u"Text3", -1, u"before"}, {"123456789.55", u"Text4", -1, u"before"},
+      // Ctrl+A and the key in a full box are shortcuts, no refused characters.
+      {"1234567890", u"Text3", -1, u"壹拾贰亿叁仟肆佰伍拾陆万柒仟捌佰玖拾元整"},
       {"12345678.5", u"Text3", -1, u"壹仟贰佰叁拾肆万伍仟陆佰柒拾捌元伍角整"}};
   // clang-format on
   for (const auto& c : kCases) {
@@ -122,6 +124,7 @@ TEST_F(CopyMenusTest, EachWayCopiesTheChequeForm) {
     QWidget* box = Find(c.box);
     box->setFocus();
     if (c.item < 0) {
+      QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
       QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     } else {
       OpenContextMenu(*box, {4, 4});
