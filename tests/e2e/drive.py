@@ -113,6 +113,17 @@ def visible_windows():
     return [w for w in out.split() if w]
 
 
+def answered(read):
+    """What read() gives, or None where a call to the program, busy with queued
+    input, timed out."""
+    try:
+        return read()
+    except Failure:
+        raise
+    except Exception:
+        return None
+
+
 def wait_until(what, predicate, seconds=60.0):
     deadline = time.monotonic() + seconds
     while True:
@@ -187,10 +198,16 @@ class Tree:
         raise Failure("no panel " + caption)
 
     def button(self, panel, name):
-        for child in self.panel(panel):
-            if child.getRoleName() == "push button" and child.name == name:
-                return child
-        raise Failure("no button " + name)
+        """The button, asked for until a program busy with queued input answers."""
+        def find():
+            for frame in self.window:
+                if frame.getRoleName() == "panel" and frame.name == panel:
+                    for child in frame:
+                        if child.getRoleName() == "push button" and child.name == name:
+                            return child
+            return None
+
+        return wait_until("the button " + name, lambda: answered(find))
 
     def text_box(self, panel, name):
         for child in self.panel(panel):
@@ -207,7 +224,7 @@ def expect(what, read, wanted, seconds=60.0):
     seen = [None]
 
     def matches():
-        seen[0] = read()
+        seen[0] = answered(read)
         return seen[0] == wanted
 
     try:
@@ -340,10 +357,12 @@ def overflow_burst(program, tree):
     for the overflow message box and closes it. The keys are sent only once no
     menu or message box is left from the random input, the window holds the
     keyboard focus and the keypad's 9 key has the program's focus."""
+    quiet_window(program)
+    settle(tree)
     nine = tree.button("按键式计算器", "数字 9")
 
     def nine_focused():
-        return nine.getState().contains(pyatspi.STATE_FOCUSED)
+        return answered(lambda: nine.getState().contains(pyatspi.STATE_FOCUSED))
 
     for _ in range(3):
         quiet_window(program)
@@ -402,7 +421,8 @@ def close_message_boxes(program):
 def settle(tree):
     """Returns once the program answers over the accessibility bus again, which
     it does from its event loop, behind the input already queued."""
-    wait_until("the program to answer", lambda: tree.window.name == "Numoria", 120)
+    wait_until("the program to answer", lambda: answered(lambda: tree.window.name) == "Numoria",
+               120)
 
 
 def random_part(program, tree):
