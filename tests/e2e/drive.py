@@ -101,8 +101,13 @@ def centre(name):
 
 
 def xdotool(*args, check=True, timeout=30):
-    result = subprocess.run(["xdotool", *args], capture_output=True, text=True,
-                            timeout=timeout)
+    try:
+        result = subprocess.run(["xdotool", *args], capture_output=True, text=True,
+                                timeout=timeout)
+    except subprocess.TimeoutExpired:
+        if check:
+            raise Failure("xdotool %s took longer than %d s" % (args[0], timeout)) from None
+        return ""
     if check and result.returncode != 0:
         raise Failure("xdotool %s failed: %s" % (args[0], result.stderr.strip()))
     return result.stdout
@@ -407,13 +412,22 @@ def quiet_window(program):
 
 
 def close_message_boxes(program):
-    """Closes the keypad's message box if random input opened it."""
+    """Closes the keypad's message box if random input opened it. Return is
+    typed only while the box holds the keyboard focus: one that reached the
+    window instead would press its focused key."""
     closed = 0
     for window in visible_windows():
         if window != program.window:
-            xdotool("windowactivate", "--sync", window, check=False, timeout=10)
-            xdotool("key", "--window", window, "Return", check=False)
-            xdotool("key", "Return", check=False)
+            def box_focused():
+                if window not in visible_windows():
+                    return "gone"
+                if xdotool("getwindowfocus", check=False).strip() == window:
+                    return "focused"
+                xdotool("windowactivate", "--sync", window, check=False, timeout=10)
+                return None
+
+            if wait_until("the message box to take the focus", box_focused) == "focused":
+                xdotool("key", "Return", check=False)
             closed += 1
     return closed
 
