@@ -434,9 +434,11 @@ def close_message_boxes(program):
 
 def settle(tree):
     """Returns once the program answers over the accessibility bus again, which
-    it does from its event loop, behind the input already queued."""
+    it does from its event loop, behind the input already queued. A batch's
+    pastes each wait for xclip to hand over the text, so on a loaded machine
+    this takes minutes; only a program that never answers fails."""
     wait_until("the program to answer", lambda: answered(lambda: tree.window.name) == "Numoria",
-               120)
+               600)
 
 
 def random_part(program, tree):
