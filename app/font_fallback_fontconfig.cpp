@@ -42,6 +42,9 @@ void LoadFontConfiguration() {
   if (config == nullptr) return;
   if (FcConfigParseAndLoad(config, nullptr, FcTrue) == FcTrue && HasCacheDirectory(config) &&
       FcConfigBuildFonts(config) == FcTrue && FcConfigSetCurrent(config) == FcTrue) {
+    // From fontconfig 2.13.91 on the current configuration holds a reference
+    // of its own, which the toolkit releases at exit; before, it took ours.
+    if constexpr (FC_VERSION >= 21391) FcConfigDestroy(config);
     return;
   }
   FcConfigDestroy(config);
