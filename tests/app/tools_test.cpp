@@ -67,7 +67,10 @@ TEST_F(ToolsTest, WindowEvaluatesFormulasForAnyX) {
     bool good = !c.good;
     const double value = window_->CalculateString(c.formula, good, c.x);
     EXPECT_EQ(good, c.good);
-    EXPECT_EQ(value, c.good ? c.want : value);
+    // A formula that fails has no value to check.
+    if (c.good) {
+      EXPECT_EQ(value, c.want);
+    }
   }
 }
 
