@@ -155,17 +155,24 @@ std::span<const Generator> GeneratorsOf(Function f) {
 
 }  // namespace
 
-std::vector<Arguments> HardArguments(Function f, std::size_t n, std::uint64_t seed) {
+std::vector<Arguments> GeneratedArguments(Function f, std::size_t n, std::uint64_t seed) {
   std::vector<Arguments> out;
   out.reserve(n);
+  Engine engine(seed ^ (static_cast<std::uint64_t>(f) << 56));
+  const auto generators = GeneratorsOf(f);
+  for (std::size_t i = 0; i < n; ++i) out.push_back(generators[i % generators.size()](engine));
+  return out;
+}
+
+std::vector<Arguments> HardArguments(Function f, std::size_t n, std::uint64_t seed) {
+  std::vector<Arguments> out;
   if (f == Function::kSin || f == Function::kCos || f == Function::kTan) {
     const auto& fixed = ReductionWorstCases();
     const std::size_t take = std::min(fixed.size(), n / 2);
     for (std::size_t i = 0; i < take; ++i) out.push_back({fixed[i * fixed.size() / take], 0});
   }
-  Engine engine(seed ^ (static_cast<std::uint64_t>(f) << 56));
-  const auto generators = GeneratorsOf(f);
-  for (std::size_t i = out.size(); i < n; ++i) out.push_back(generators[i % generators.size()](engine));
+  const auto generated = GeneratedArguments(f, n - out.size(), seed);
+  out.insert(out.end(), generated.begin(), generated.end());
   return out;
 }
 

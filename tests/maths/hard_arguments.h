@@ -23,6 +23,9 @@ struct Arguments {
 // generator of f contributes in turn.
 [[nodiscard]] std::vector<Arguments> HardArguments(Function f, std::size_t n, std::uint64_t seed);
 
+// n arguments for f from its generators alone, each in turn.
+[[nodiscard]] std::vector<Arguments> GeneratedArguments(Function f, std::size_t n, std::uint64_t seed);
+
 // For every binade from 1 to 2^1024, the doubles closest to a multiple of
 // pi/2 (found from the continued fraction of 2^e/pi), with both signs.
 [[nodiscard]] const std::vector<double>& ReductionWorstCases();
