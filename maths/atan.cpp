@@ -7,6 +7,12 @@
 // Relative error of the double-double result below 2^-100. Beyond 2^60 the
 // result is pi/2 rounded; below 2^-27 it is x itself (the next term is
 // below a quarter of an ulp).
+//
+// The fast path, taken first, uses the same reduction with t as a
+// double-double from one corrected division, atan c to 106 bits, and
+// t^3 (-1/3 + t^2/5 - ... - t^8/11) in double (remainder below 2^-80,
+// rounding below 2^-74 of the result): relative error below 2^-68, tested
+// against 2^-63.
 
 #include <limits>
 
@@ -50,6 +56,38 @@ constexpr double kAtanError = 0x1p-99;
   return inverted ? Subtract(DD{kHalfPi.hi, kHalfPi.mid}, v) : v;
 }
 
+// atan a for 2^-27 <= a <= 2^60 as hi + lo, to 2^-68.
+[[nodiscard]] inline DD AtanFast(double a) noexcept {
+  const bool inverted = a > 1.0;
+  double zh = a;
+  double zl = 0.0;
+  if (inverted) {
+    zh = 1.0 / a;
+    const DD p = TwoProduct(zh, a);
+    zl = ((1.0 - p.hi) - p.lo) / a;
+  }
+  const int j = static_cast<int>(zh * 64.0 + 0.5);
+  const double c = j / 64.0;
+  // t = (z - c) / (1 + z c); c has 7 bits, so z c splits cheaply.
+  const double nh = zh - c;
+  const double dh = zh * c;
+  const double zhh = HighHalf(zh);
+  const double dl = ((zhh * c - dh) + (zh - zhh) * c) + zl * c;
+  const DD den = FastTwoSum(1.0, dh);
+  const double den_lo = den.lo + dl;
+  const double th = nh / den.hi;
+  const DD q = TwoProduct(th, den.hi);
+  const double tl = (((nh - q.hi) - q.lo) + zl - th * den_lo) / den.hi;
+  const double z = th * th;
+  const double tail = th * z * (-kInverse[3].hi + z * (kInverse[5].hi - z * (kInverse[7].hi - z * (kInverse[9].hi - z * kInverse[11].hi))));
+  const TD& base = kAtanTable[j];
+  const DD h = FastTwoSum(base.hi, th);
+  DD v = FastTwoSum(h.hi, h.lo + base.mid + tl + tail);
+  if (!inverted) return v;
+  const DD g = FastTwoSum(kHalfPi.hi, -v.hi);
+  return FastTwoSum(g.hi, g.lo + kHalfPi.mid - v.lo);
+}
+
 }  // namespace
 
 double Atan(double x) {
@@ -58,9 +96,12 @@ double Atan(double x) {
   const bool negative = x < 0.0;
   const double a = negative ? -x : x;
   if (a > 0x1p60) return negative ? -kHalfPi.hi : kHalfPi.hi;
+  double out;
+  const DD fast = AtanFast(a);
+  if (RoundFast(fast.hi, fast.lo, fast.hi * 0x1p-63, out))
+    return negative ? -out : out;
   DD v = AtanPositive(a);
   if (negative) v = Negate(v);
-  double out;
   (void)RoundIfSure(v, 0, kAtanError, out);
   return out;
 }

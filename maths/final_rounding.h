@@ -22,4 +22,13 @@ namespace numoria::maths {
 [[nodiscard]] bool RoundIfSure(DD v, int e, double rel_err,
                                double& out) noexcept;
 
+// The rounding test of the fast paths: out := hi + lo rounded; true when
+// every number within `bound` of hi + lo rounds to the same double. hi is
+// the rounded sum or near it, |lo| well below |hi|.
+[[nodiscard]] inline bool RoundFast(double hi, double lo, double bound,
+                                    double& out) noexcept {
+  out = hi + lo;
+  return hi + (lo - bound) == hi + (lo + bound);
+}
+
 }  // namespace numoria::maths
