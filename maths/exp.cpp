@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "maths/exp_log_fast.h"
 #include "maths/final_rounding.h"
 #include "maths/internal.h"
 #include "maths/maths.h"
@@ -37,31 +38,6 @@ constexpr double kExpError = 0x1p-100;
 }
 
 }  // namespace
-
-bool ExpFast(DD t, double extra_error, double& out) noexcept {
-  const double shift = 0x1.8p52;
-  const double kd = (t.hi * k128ByLn2 + shift) - shift;
-  const auto k = static_cast<std::int64_t>(kd);
-  const int e = static_cast<int>(k >> 7);
-  if (e < -1020 || e > 1022) return false;
-  const double rh = t.hi - kd * kLn2By128Part0;
-  const double r1 = kd * kLn2By128Part1;
-  const DD r = TwoSum(rh, -r1);
-  const double s = r.hi;
-  const double sl = (r.lo + t.lo) - kd * kLn2By128Tail.hi;
-  const double q = (s * s) * (0.5 + s * (kInverseFactorial[3].hi +
-                                         s * (kInverseFactorial[4].hi +
-                                              s * (kInverseFactorial[5].hi +
-                                                   s * kInverseFactorial[6].hi))));
-  const TD& table = kExp2Table[k & 127];
-  const DD p = TwoProduct(table.hi, s);
-  const DD h = FastTwoSum(table.hi, p.hi);
-  const double lo = h.lo + (p.lo + (table.hi * (sl + q) + table.mid * (1.0 + s)));
-  double rounded;
-  if (!RoundFast(h.hi, lo, (0x1p-62 + extra_error) * h.hi, rounded)) return false;
-  out = rounded * PowerOfTwo(e);
-  return true;
-}
 
 Scaled ExpCore(DD t) noexcept {
   const double shift = 0x1.8p52;

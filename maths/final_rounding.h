@@ -5,12 +5,17 @@
 // even), subnormals and overflow included, and the rounding test decides
 // whether the approximation is close enough to be sure of that double.
 
+#include <bit>
+#include <cstdint>
+
 #include "maths/double_double.h"
 
 namespace numoria::maths {
 
 // 2^e for -1022 <= e <= 1023.
-[[nodiscard]] double PowerOfTwo(int e) noexcept;
+[[nodiscard]] inline double PowerOfTwo(int e) noexcept {
+  return std::bit_cast<double>(static_cast<std::uint64_t>(e + 1023) << 52);
+}
 
 // (v.hi + v.lo) * 2^e rounded to nearest even; v.hi normal, |v.lo| <= |v.hi|.
 [[nodiscard]] double RoundScaled(DD v, int e) noexcept;

@@ -16,17 +16,8 @@ struct Scaled {
   int e;
 };
 
-// exp(t) correctly rounded into out when the fast path can decide, given an
-// extra relative error of t's own; false otherwise (and near the ends of the
-// double range).
-[[nodiscard]] bool ExpFast(DD t, double extra_error, double& out) noexcept;
-
 // exp(t) for |t.hi| <= 746, relative error below 2^-100.
 [[nodiscard]] Scaled ExpCore(DD t) noexcept;
-
-// log(x) for finite normal x > 0, relative error below 2^-68 (zero for
-// subnormal x: the caller takes the precise path).
-[[nodiscard]] DD LogFast(double x) noexcept;
 
 // log(x) for finite x > 0, relative error below 2^-101.
 [[nodiscard]] DD LogCore(double x) noexcept;
