@@ -19,16 +19,14 @@ struct LogReduction {
   DD u;
 };
 
-// x = 2^e y, y r = 1 + u exactly; x normal.
+// x = 2^e y, y r = 1 + u exactly; x normal. y is the significand, or half
+// of it from interval 91 on (where y would exceed 1.71).
 [[nodiscard]] inline LogReduction ReduceLog(std::uint64_t bits) noexcept {
   int e = static_cast<int>(bits >> 52) - 1023;
-  const int index = static_cast<int>((bits >> 45) & 127);
-  double y = std::bit_cast<double>((bits & 0x000FFFFFFFFFFFFFULL) |
-                                   0x3FF0000000000000ULL);
-  if (index >= 91) {
-    y *= 0.5;
-    ++e;
-  }
+  const int index = static_cast<int>((bits >> 44) & 255);
+  const double y = std::bit_cast<double>((bits & 0x000FFFFFFFFFFFFFULL) |
+                                         0x3FF0000000000000ULL);
+  e += index >= 182 ? 1 : 0;  // the table's r is halved there instead of y
   // r has at most 20 bits: y r is exact as p + ((yh r - p) + yl r).
   const double r = kLogTable[index].r;
   const double p = y * r;
@@ -37,23 +35,21 @@ struct LogReduction {
   return {e, index, FastTwoSum(p - 1.0, p_lo)};
 }
 
-// log1p(v) - v + v^2/2 for |v| < 2^-7, to 2^-73 |v|.
+// log1p(v) - v + v^2/2 for |v| < 2^-8, to 2^-75 |v|.
 [[nodiscard]] inline double Log1pCubic(double v, double v2) noexcept {
   const auto k = [](int n) { return kInverse[n].hi; };
-  const double v4 = v2 * v2;
   const double a = k(3) - v * k(4);
   const double b = k(5) - v * k(6);
   const double d = k(7) - v * k(8);
-  const double f = k(9) - v * k(10);
-  return (v * v2) * ((a + v2 * b) + v4 * (d + v2 * f));
+  return (v * v2) * ((a + v2 * b) + (v2 * v2) * (d + v2 * k(9)));
 }
 
-// log x for normal x > 0 (given by its bits), relative error below 2^-66.
+// log x for normal x > 0 (given by its bits), relative error below 2^-67.
 [[nodiscard]] inline DD LogFast(std::uint64_t bits) noexcept {
   const LogReduction red = ReduceLog(bits);
   const double v = red.u.hi;
-  // v is a multiple of 2^-53 below 2^-7: vh, v to a multiple of 2^-30, has
-  // 23 bits and vl = v - vh 22, so vh^2 and vh vl are exact.
+  // v is a multiple of 2^-53 below 2^-8: vh, v to a multiple of 2^-30, has
+  // 22 bits and vl = v - vh 22, so vh^2 and vh vl are exact.
   const double vh = (v + 0x1.8p22) - 0x1.8p22;
   const double vl = v - vh;
   const DD head = FastTwoSum(v, -0.5 * (vh * vh));
@@ -65,7 +61,7 @@ struct LogReduction {
   const double lo = h.lo + a.lo + head.lo - 0.5 * square_lo +
                     Log1pCubic(v, v * v) + red.u.lo * (1.0 - v) +
                     (ed * kLn2Tail.hi + table.mid);
-  return FastTwoSum(h.hi, lo);
+  return {h.hi, lo};  // not renormalised: |lo| < 2^-15 |h.hi|
 }
 
 // exp(t) correctly rounded into out when the fast path can decide, given an

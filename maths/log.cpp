@@ -1,19 +1,19 @@
 // Log. Reduction: x = 2^e * y with y in [0.855, 1.71), y * r = 1 + u where
-// r is a short double from a 128-entry table (exactly 1 next to y = 1, so
+// r is a short double from a 256-entry table (exactly 1 next to y = 1, so
 // Log keeps its relative accuracy near 1); y * r is formed exactly, so u is
-// exact and |u| < 2^-7. log(x) = e ln 2 - log(r) + log1p(u), with e ln 2
+// exact and |u| < 2^-8. log(x) = e ln 2 - log(r) + log1p(u), with e ln 2
 // summed from an exact 42-bit head and a 159-bit tail, and -log(r) from the
 // table to 159 bits. log1p(u) is the Taylor polynomial of degree 15:
-// remainder below |u|^16/16 < 2^-116, relative to u below 2^-109; degrees
-// 1 to 8 in double-double, 9 to 15 (below 2^-56 |u|) in double. The three
+// remainder below |u|^16/16, relative to u below 2^-124; degrees 1 to 8 in
+// double-double, 9 to 15 (below 2^-64 |u|) in double. The three
 // terms never cancel by more than a factor of two (where e ln 2 and log(y)
 // have opposite signs, |e ln 2| >= 0.69 and |log y| < 0.16), so the relative
 // error of the double-double result stays below 2^-101.
 //
 // The fast path, taken first, uses the same reduction; log1p(v) for the
 // leading part v of u is v - v^2/2 with v^2 exact, plus v^3 (1/3 - v/4 ...
-// - v^7/10) in double (remainder below 2^-73 |v|, rounding below 2^-75),
-// the tail of u entering as u_lo (1 - v). Relative error below 2^-66; the
+// + v^6/9) in double (remainder below 2^-75 |v|, rounding below 2^-70),
+// the tail of u entering as u_lo (1 - v). Relative error below 2^-67; the
 // rounding test allows 2^-63. Pow takes its double-double result.
 
 #include <bit>
@@ -33,7 +33,7 @@ constexpr double kLogError = 0x1p-100;
 
 [[nodiscard]] DD ToDD(const TD& t) noexcept { return {t.hi, t.mid}; }
 
-// log1p(u) for |u| < 2^-7.
+// log1p(u) for |u| < 2^-8.
 [[nodiscard]] DD Log1pSmall(DD u) noexcept {
   const double x = u.hi;
   double tail = kInverse[15].hi;
