@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "maths/exp_log_fast.h"
 #include "maths/final_rounding.h"
 #include "maths/internal.h"
 #include "maths/maths.h"
@@ -54,8 +55,9 @@ double Exp(double x) {
   if (x > 709.8) return std::numeric_limits<double>::infinity();
   if (x < -745.2) return 0.0;
   if (x < 0x1p-54 && x > -0x1p-54) return 1.0;
-  const Scaled s = ExpCore({x, 0.0});
   double out;
+  if (ExpFast({x, 0.0}, 0.0, out)) return out;
+  const Scaled s = ExpCore({x, 0.0});
   (void)RoundIfSure(s.v, s.e, kExpError, out);
   return out;
 }

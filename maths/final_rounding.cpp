@@ -35,10 +35,6 @@ namespace {
 
 }  // namespace
 
-double PowerOfTwo(int e) noexcept {
-  return std::bit_cast<double>(static_cast<std::uint64_t>(e + 1023) << 52);
-}
-
 double RoundScaled(DD v, int e) noexcept {
   const DD s = FastTwoSum(v.hi, v.lo);
   if (s.hi == 0.0) return s.hi;

@@ -30,6 +30,11 @@ struct Reduced {
 };
 [[nodiscard]] Reduced ReduceHalfPi(double x) noexcept;
 
+// The fast paths of Sin or Cos, and of Tan, for finite |x| >= 2^-27: true
+// with the correctly rounded result in out when they can decide.
+[[nodiscard]] bool SinCosFast(double x, bool cosine, double& out) noexcept;
+[[nodiscard]] bool TanFast(double x, double& out) noexcept;
+
 // x^y for finite x > 0, x != 1, finite y != 0, when it is a dyadic number
 // (exact or halfway between two doubles): then true with the correctly
 // rounded result in out.

@@ -95,6 +95,7 @@ double Sin(double x) {
   if (Tiny(x)) return x;
   if (x - x != 0.0) return x - x;  // inf or NaN: NaN
   double out;
+  if (SinCosFast(x, false, out)) return out;
   (void)Evaluate(x, 0, out);
   return out;
 }
@@ -103,6 +104,7 @@ double Cos(double x) {
   if (Tiny(x)) return 1.0;
   if (x - x != 0.0) return x - x;
   double out;
+  if (SinCosFast(x, true, out)) return out;
   (void)Evaluate(x, 1, out);
   return out;
 }
@@ -111,6 +113,7 @@ double Tan(double x) {
   if (Tiny(x)) return x;
   if (x - x != 0.0) return x - x;
   double out;
+  if (TanFast(x, out)) return out;
   (void)Evaluate(x, 2, out);
   return out;
 }

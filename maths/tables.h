@@ -28,7 +28,7 @@ struct SinCosEntry {
 
 extern const std::uint64_t kTwoOverPiBits[24];
 extern const TD kExp2Table[128];
-extern const LogEntry kLogTable[128];
+extern const LogEntry kLogTable[256];
 extern const TD kAtanTable[65];
 extern const SinCosEntry kSinCosTable[52];
 extern const TD kInverseFactorial[31];
