@@ -104,8 +104,7 @@ double Atan(double x) {
     return negative ? -out : out;
   DD v = AtanPositive(a);
   if (negative) v = Negate(v);
-  (void)RoundIfSure(v, 0, kAtanError, out);
-  return out;
+  return RoundIfSure(v, 0, kAtanError, out) ? out : AtanSlow(x);
 }
 
 }  // namespace numoria::maths

@@ -58,8 +58,7 @@ double Exp(double x) {
   double out;
   if (ExpFast({x, 0.0}, 0.0, out)) return out;
   const Scaled s = ExpCore({x, 0.0});
-  (void)RoundIfSure(s.v, s.e, kExpError, out);
-  return out;
+  return RoundIfSure(s.v, s.e, kExpError, out) ? out : ExpSlow(x);
 }
 
 }  // namespace numoria::maths

@@ -78,8 +78,7 @@ double Log(double x) {
   if (x == 0.0) return -std::numeric_limits<double>::infinity();
   if (x == std::numeric_limits<double>::infinity()) return x;
   double out;
-  (void)RoundIfSure(LogCore(x), 0, kLogError, out);
-  return out;
+  return RoundIfSure(LogCore(x), 0, kLogError, out) ? out : LogSlow(x);
 }
 
 }  // namespace numoria::maths

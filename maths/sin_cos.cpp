@@ -96,8 +96,7 @@ double Sin(double x) {
   if (x - x != 0.0) return x - x;  // inf or NaN: NaN
   double out;
   if (SinCosFast(x, false, out)) return out;
-  (void)Evaluate(x, 0, out);
-  return out;
+  return Evaluate(x, 0, out) ? out : SinCosSlow(x, false);
 }
 
 double Cos(double x) {
@@ -105,8 +104,7 @@ double Cos(double x) {
   if (x - x != 0.0) return x - x;
   double out;
   if (SinCosFast(x, true, out)) return out;
-  (void)Evaluate(x, 1, out);
-  return out;
+  return Evaluate(x, 1, out) ? out : SinCosSlow(x, true);
 }
 
 double Tan(double x) {
@@ -114,8 +112,7 @@ double Tan(double x) {
   if (x - x != 0.0) return x - x;
   double out;
   if (TanFast(x, out)) return out;
-  (void)Evaluate(x, 2, out);
-  return out;
+  return Evaluate(x, 2, out) ? out : TanSlow(x);
 }
 
 }  // namespace numoria::maths
