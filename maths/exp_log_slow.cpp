@@ -60,9 +60,7 @@ double ExpSlow(double x) noexcept {
   return RoundScaled(ForRounding(s.v), s.e);
 }
 
-double LogSlow(double x) noexcept {
-  return RoundScaled(ForRounding(LogPrecise(x)), 0);
-}
+double LogSlow(double x) noexcept { return RoundScaled(ForRounding(LogPrecise(x)), 0); }
 
 double PowSlow(double x, double y) noexcept {
   const ScaledTD s = ExpPrecise(Multiply(LogPrecise(x), y));

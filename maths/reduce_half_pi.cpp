@@ -73,7 +73,7 @@ void MultiplyWindow(std::uint64_t m, int first, std::uint64_t (&p)[kLimbs]) {
   // The binary point lies s bits above the end of p; take the two bits of
   // the quotient above it and the fraction below it.
   const int s = 64 * (first + 5) - e;
-  const int point = 64 * kLimbs - s;  // bits of p above the point
+  const int point = 64 * kLimbs - s;                            // bits of p above the point
   int quadrant = static_cast<int>(WordAt(p, point - 2) >> 62);  // point >= 11
   std::uint64_t g[kLimbs];
   for (int i = 0; i < kLimbs; ++i) g[i] = WordAt(p, point + 64 * i);

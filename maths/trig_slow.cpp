@@ -43,9 +43,7 @@ struct SinCosTD {
   return sc;
 }
 
-[[nodiscard]] double Round(const TD& v) noexcept {
-  return RoundScaled(ForRounding(v), 0);
-}
+[[nodiscard]] double Round(const TD& v) noexcept { return RoundScaled(ForRounding(v), 0); }
 
 }  // namespace
 
@@ -60,8 +58,7 @@ double SinCosSlow(double x, bool cosine) noexcept {
 double TanSlow(double x) noexcept {
   const ReducedPrecise red = ReduceHalfPiPrecise(x);
   const SinCosTD sc = SinCosReduced(red.r);
-  return Round((red.quadrant & 1) == 0 ? Divide(sc.sin, sc.cos)
-                                        : Negate(Divide(sc.cos, sc.sin)));
+  return Round((red.quadrant & 1) == 0 ? Divide(sc.sin, sc.cos) : Negate(Divide(sc.cos, sc.sin)));
 }
 
 double AtanSlow(double x) noexcept {
@@ -74,8 +71,7 @@ double AtanSlow(double x) noexcept {
   const TD t = Divide(Add(z, -c), Add(Multiply(z, c), 1.0));
   const TD t2 = Multiply(t, t);
   TD acc = kInverse[23];
-  for (int n = 21; n >= 1; n -= 2)
-    acc = Add(Negate(Multiply(acc, t2)), kInverse[n]);
+  for (int n = 21; n >= 1; n -= 2) acc = Add(Negate(Multiply(acc, t2)), kInverse[n]);
   // Alternating from 1/23 down: acc = 1 - t^2/3 + t^4/5 - ... + t^22/23.
   TD v = Add(kAtanTable[j], Multiply(acc, t));
   if (inverted) v = Add(kHalfPi, Negate(v));

@@ -36,9 +36,7 @@ namespace numoria::maths {
   return Renormalise(s0.hi, s2.hi, s2.lo + (s1.lo + (a.lo + b.lo)));
 }
 
-[[nodiscard]] inline TD Negate(const TD& a) noexcept {
-  return {-a.hi, -a.mid, -a.lo};
-}
+[[nodiscard]] inline TD Negate(const TD& a) noexcept { return {-a.hi, -a.mid, -a.lo}; }
 
 [[nodiscard]] inline TD Multiply(const TD& a, double b) noexcept {
   const DD p0 = TwoProduct(a.hi, b);
@@ -53,8 +51,7 @@ namespace numoria::maths {
   const DD p10 = TwoProduct(a.mid, b.hi);
   const DD m = TwoSum(p01.hi, p10.hi);
   const DD s = TwoSum(p00.lo, m.hi);
-  const double small = m.lo + p01.lo + p10.lo + a.hi * b.lo + a.mid * b.mid +
-                       a.lo * b.hi;
+  const double small = m.lo + p01.lo + p10.lo + a.hi * b.lo + a.mid * b.mid + a.lo * b.hi;
   return Renormalise(p00.hi, s.hi, s.lo + small);
 }
 
