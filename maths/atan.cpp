@@ -33,8 +33,7 @@ constexpr double kAtanError = 0x1p-99;
 [[nodiscard]] DD AtanSmall(DD t) noexcept {
   const DD z = Multiply(t, t);
   const double zh = z.hi;
-  DD acc = {kInverse[9].hi -
-                zh * (kInverse[11].hi - zh * (kInverse[13].hi - zh * kInverse[15].hi)),
+  DD acc = {kInverse[9].hi - zh * (kInverse[11].hi - zh * (kInverse[13].hi - zh * kInverse[15].hi)),
             0.0};
   for (int n = 7; n >= 3; n -= 2) {
     const DD c = ToDD(kInverse[n]);
@@ -63,7 +62,7 @@ constexpr double kAtanError = 0x1p-99;
   const int j = static_cast<int>((inverted ? 64.0 / a : 64.0 * a) + 0.5);
   const double c = j / 64.0;
   // c a exactly: c has 7 bits, so only a is split.
-  const double ca = c * a;
+  const double ca = Rounded(c * a);
   const double ah = HighHalf(a);
   const double ca_lo = (ah * c - ca) + (a - ah) * c;
   // a <= 1: t = (a - c) / (1 + a c); a > 1: t = (1 - c a) / (a + c), the
@@ -81,7 +80,10 @@ constexpr double kAtanError = 0x1p-99;
   const DD q = TwoProduct(th, den.hi);
   const double tl = (((num.hi - q.hi) - q.lo) + num.lo - th * den.lo) * inverse;
   const double z = th * th;
-  const double tail = th * z * (-kInverse[3].hi + z * (kInverse[5].hi - z * (kInverse[7].hi - z * (kInverse[9].hi - z * kInverse[11].hi))));
+  const double tail =
+      th * z *
+      (-kInverse[3].hi +
+       z * (kInverse[5].hi - z * (kInverse[7].hi - z * (kInverse[9].hi - z * kInverse[11].hi))));
   const TD& base = kAtanTable[j];
   const DD h = FastTwoSum(base.hi, th);
   DD v = FastTwoSum(h.hi, h.lo + base.mid + tl + tail);
@@ -100,12 +102,10 @@ double Atan(double x) {
   if (a > 0x1p60) return negative ? -kHalfPi.hi : kHalfPi.hi;
   double out;
   const DD fast = AtanFast(a);
-  if (RoundFast(fast.hi, fast.lo, fast.hi * 0x1p-62, out))
-    return negative ? -out : out;
+  if (RoundFast(fast.hi, fast.lo, fast.hi * 0x1p-62, out)) return negative ? -out : out;
   DD v = AtanPositive(a);
   if (negative) v = Negate(v);
-  (void)RoundIfSure(v, 0, kAtanError, out);
-  return out;
+  return RoundIfSure(v, 0, kAtanError, out) ? out : AtanSlow(x);
 }
 
 }  // namespace numoria::maths

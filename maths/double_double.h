@@ -9,7 +9,8 @@
 //
 // A product is split into halves of at most 26 bits by rounding the bit
 // pattern, not by Veltkamp's multiplication, so every partial product is
-// exact: a fused multiply-add formed by a compiler would give the same bits.
+// exact, and the rounded product itself is kept from fusion (Rounded): a
+// fused multiply-add formed by a compiler would give the same bits.
 
 #include <bit>
 #include <cstdint>
@@ -36,13 +37,25 @@ struct DD {
 // a rounded to its top 26 bits; a - HighHalf(a) is exact and has <= 26 bits.
 [[nodiscard]] inline double HighHalf(double a) noexcept {
   const std::uint64_t bits = std::bit_cast<std::uint64_t>(a);
-  return std::bit_cast<double>((bits + (std::uint64_t{1} << 26)) &
-                               ~((std::uint64_t{1} << 27) - 1));
+  return std::bit_cast<double>((bits + (std::uint64_t{1} << 26)) & ~((std::uint64_t{1} << 27) - 1));
+}
+
+// a as rounded, hidden from the compiler: a product passed through here
+// cannot be fused into a later addition (a fused multiply-add would add the
+// exact product, not the rounded one an error-free transform is built on).
+[[nodiscard]] inline double Rounded(double a) noexcept {
+#if defined(__GNUC__) && defined(__x86_64__)
+  __asm__("" : "+x"(a));
+#else
+  volatile double held = a;
+  a = held;
+#endif
+  return a;
 }
 
 // a * b exactly, provided it neither overflows nor underflows.
 [[nodiscard]] inline DD TwoProduct(double a, double b) noexcept {
-  const double p = a * b;
+  const double p = Rounded(a * b);
   const double ah = HighHalf(a);
   const double al = a - ah;
   const double bh = HighHalf(b);
@@ -64,9 +77,7 @@ struct DD {
   return FastTwoSum(s.hi, s.lo + t.lo);
 }
 
-[[nodiscard]] inline DD Subtract(DD a, DD b) noexcept {
-  return Add(a, Negate(b));
-}
+[[nodiscard]] inline DD Subtract(DD a, DD b) noexcept { return Add(a, Negate(b)); }
 
 [[nodiscard]] inline DD Multiply(DD a, double b) noexcept {
   const DD p = TwoProduct(a.hi, b);

@@ -29,8 +29,7 @@ constexpr double kExpError = 0x1p-100;
   const double x = r.hi;
   const double tail =
       kInverseFactorial[6].hi +
-      x * (kInverseFactorial[7].hi +
-           x * (kInverseFactorial[8].hi + x * kInverseFactorial[9].hi));
+      x * (kInverseFactorial[7].hi + x * (kInverseFactorial[8].hi + x * kInverseFactorial[9].hi));
   DD acc = {tail, 0.0};
   for (int n = 5; n >= 0; --n)
     acc = Add(Multiply(acc, r), n == 0 ? DD{1.0, 0.0} : ToDD(kInverseFactorial[n]));
@@ -58,8 +57,7 @@ double Exp(double x) {
   double out;
   if (ExpFast({x, 0.0}, 0.0, out)) return out;
   const Scaled s = ExpCore({x, 0.0});
-  (void)RoundIfSure(s.v, s.e, kExpError, out);
-  return out;
+  return RoundIfSure(s.v, s.e, kExpError, out) ? out : ExpSlow(x);
 }
 
 }  // namespace numoria::maths

@@ -24,12 +24,11 @@ struct LogReduction {
 [[nodiscard]] inline LogReduction ReduceLog(std::uint64_t bits) noexcept {
   int e = static_cast<int>(bits >> 52) - 1023;
   const int index = static_cast<int>((bits >> 44) & 255);
-  const double y = std::bit_cast<double>((bits & 0x000FFFFFFFFFFFFFULL) |
-                                         0x3FF0000000000000ULL);
+  const double y = std::bit_cast<double>((bits & 0x000FFFFFFFFFFFFFULL) | 0x3FF0000000000000ULL);
   e += index >= 182 ? 1 : 0;  // the table's r is halved there instead of y
   // r has at most 20 bits: y r is exact as p + ((yh r - p) + yl r).
   const double r = kLogTable[index].r;
-  const double p = y * r;
+  const double p = Rounded(y * r);
   const double yh = HighHalf(y);
   const double p_lo = (yh * r - p) + (y - yh) * r;
   return {e, index, FastTwoSum(p - 1.0, p_lo)};
@@ -58,9 +57,8 @@ struct LogReduction {
   const TD& table = kLogTable[red.index].minus_log_r;
   const DD a = FastTwoSum(ed * kLn2Head, table.hi);  // |table.hi| < 0.16
   const DD h = TwoSum(a.hi, head.hi);
-  const double lo = h.lo + a.lo + head.lo - 0.5 * square_lo +
-                    Log1pCubic(v, v * v) + red.u.lo * (1.0 - v) +
-                    (ed * kLn2Tail.hi + table.mid);
+  const double lo = h.lo + a.lo + head.lo - 0.5 * square_lo + Log1pCubic(v, v * v) +
+                    red.u.lo * (1.0 - v) + (ed * kLn2Tail.hi + table.mid);
   return {h.hi, lo};  // not renormalised: |lo| < 2^-15 |h.hi|
 }
 
@@ -80,10 +78,10 @@ struct LogReduction {
   const DD r = TwoSum(r0.hi, (r0.lo + t.lo) - kd * kLn2By128Tail.hi);
   const double s = r.hi;
   const double sl = r.lo;
-  const double q = (s * s) * (0.5 + s * (kInverseFactorial[3].hi +
-                                         s * (kInverseFactorial[4].hi +
-                                              s * (kInverseFactorial[5].hi +
-                                                   s * kInverseFactorial[6].hi))));
+  const double q =
+      (s * s) * (0.5 + s * (kInverseFactorial[3].hi +
+                            s * (kInverseFactorial[4].hi +
+                                 s * (kInverseFactorial[5].hi + s * kInverseFactorial[6].hi))));
   const TD& table = kExp2Table[k & 127];
   const DD p = TwoProduct(table.hi, s);
   const DD h = FastTwoSum(table.hi, p.hi);

@@ -12,8 +12,7 @@ namespace numoria::maths {
 namespace {
 
 [[nodiscard]] int Exponent(double a) noexcept {
-  return static_cast<int>((std::bit_cast<std::uint64_t>(a) >> 52) & 0x7FF) -
-         1023;
+  return static_cast<int>((std::bit_cast<std::uint64_t>(a) >> 52) & 0x7FF) - 1023;
 }
 
 // d * 2^e, exact whenever the result is representable.

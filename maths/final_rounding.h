@@ -24,14 +24,12 @@ namespace numoria::maths {
 // v rounds to the same double: then, the exact value lying within that
 // distance, out is correctly rounded. rel_err must exceed
 // 2^-104 to cover the rounding of v.lo +- the bound.
-[[nodiscard]] bool RoundIfSure(DD v, int e, double rel_err,
-                               double& out) noexcept;
+[[nodiscard]] bool RoundIfSure(DD v, int e, double rel_err, double& out) noexcept;
 
 // The rounding test of the fast paths: out := hi + lo rounded; true when
 // every number within `bound` of hi + lo rounds to the same double. hi is
 // the rounded sum or near it, |lo| well below |hi|.
-[[nodiscard]] inline bool RoundFast(double hi, double lo, double bound,
-                                    double& out) noexcept {
+[[nodiscard]] inline bool RoundFast(double hi, double lo, double bound, double& out) noexcept {
   out = hi + lo;
   return hi + (lo - bound) == hi + (lo + bound);
 }

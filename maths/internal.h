@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "maths/double_double.h"
+#include "maths/tables.h"
 
 namespace numoria::maths {
 
@@ -30,6 +31,13 @@ struct Reduced {
 };
 [[nodiscard]] Reduced ReduceHalfPi(double x) noexcept;
 
+// The same with r as a triple-double, relative error below 2^-137.
+struct ReducedPrecise {
+  TD r;
+  int quadrant;
+};
+[[nodiscard]] ReducedPrecise ReduceHalfPiPrecise(double x) noexcept;
+
 // The fast paths of Sin or Cos, and of Tan, for finite |x| >= 2^-27: true
 // with the correctly rounded result in out when they can decide.
 [[nodiscard]] bool SinCosFast(double x, bool cosine, double& out) noexcept;
@@ -39,5 +47,15 @@ struct Reduced {
 // (exact or halfway between two doubles): then true with the correctly
 // rounded result in out.
 [[nodiscard]] bool ExactPower(double x, double y, double& out) noexcept;
+
+// The slow paths, in triple-double: the correctly rounded result for the
+// arguments whose double-double result lies too close to a rounding
+// boundary (all but those within 2^-140 of one).
+[[nodiscard]] double ExpSlow(double x) noexcept;
+[[nodiscard]] double LogSlow(double x) noexcept;
+[[nodiscard]] double PowSlow(double x, double y) noexcept;
+[[nodiscard]] double SinCosSlow(double x, bool cosine) noexcept;
+[[nodiscard]] double TanSlow(double x) noexcept;
+[[nodiscard]] double AtanSlow(double x) noexcept;
 
 }  // namespace numoria::maths

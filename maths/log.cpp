@@ -37,8 +37,7 @@ constexpr double kLogError = 0x1p-100;
 [[nodiscard]] DD Log1pSmall(DD u) noexcept {
   const double x = u.hi;
   double tail = kInverse[15].hi;
-  for (int n = 14; n >= 9; --n)
-    tail = x * tail + ((n & 1) != 0 ? kInverse[n].hi : -kInverse[n].hi);
+  for (int n = 14; n >= 9; --n) tail = x * tail + ((n & 1) != 0 ? kInverse[n].hi : -kInverse[n].hi);
   DD acc = {tail, 0.0};
   for (int n = 8; n >= 1; --n) {
     const DD c = ToDD(kInverse[n]);
@@ -70,16 +69,14 @@ double Log(double x) {
   if (bits - 0x0010000000000000ULL < 0x7FE0000000000000ULL) {  // normal, > 0
     double out;
     const DD fast = LogFast(bits);
-    if (RoundFast(fast.hi, fast.lo, fast.hi * 0x1p-63, out) && fast.hi != 0.0)
-      return out;
+    if (RoundFast(fast.hi, fast.lo, fast.hi * 0x1p-63, out) && fast.hi != 0.0) return out;
   }
   if (x != x) return x + x;
   if (x < 0.0) return std::numeric_limits<double>::quiet_NaN();
   if (x == 0.0) return -std::numeric_limits<double>::infinity();
   if (x == std::numeric_limits<double>::infinity()) return x;
   double out;
-  (void)RoundIfSure(LogCore(x), 0, kLogError, out);
-  return out;
+  return RoundIfSure(LogCore(x), 0, kLogError, out) ? out : LogSlow(x);
 }
 
 }  // namespace numoria::maths

@@ -70,8 +70,7 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
   if (t.hi < -745.2) return 0.0;
   const Scaled s = ExpCore(t);
   const double bound = 0x1p-99 * (1.0 + (t.hi < 0.0 ? -t.hi : t.hi));
-  (void)RoundIfSure(s.v, s.e, bound, out);
-  return out;
+  return RoundIfSure(s.v, s.e, bound, out) ? out : PowSlow(x, y);
 }
 
 }  // namespace

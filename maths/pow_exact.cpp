@@ -41,8 +41,7 @@ __extension__ typedef unsigned __int128 U128;
   if (e < -2000) e = -2000;
   const double hi = static_cast<double>(p);
   const auto back = static_cast<std::uint64_t>(hi);
-  const double lo = p >= back ? static_cast<double>(p - back)
-                              : -static_cast<double>(back - p);
+  const double lo = p >= back ? static_cast<double>(p - back) : -static_cast<double>(back - p);
   return RoundScaled({hi, lo}, static_cast<int>(e));
 }
 

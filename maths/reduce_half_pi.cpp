@@ -7,7 +7,8 @@
 // 2^-202, while no double's fraction is nearer than 2^-64 to an integer, so
 // the fraction keeps at least 138 correct bits. Its top 106 bits become a
 // double-double, multiplied by pi/2 (to 107 bits): the reduced argument has a
-// relative error below 2^-103.
+// relative error below 2^-103. The slow paths take 159 bits of it as a
+// triple-double (relative error below 2^-137).
 
 #include <bit>
 #include <cstdint>
@@ -15,6 +16,7 @@
 #include "maths/final_rounding.h"
 #include "maths/internal.h"
 #include "maths/tables.h"
+#include "maths/triple_double.h"
 
 namespace numoria::maths {
 namespace {
@@ -44,29 +46,25 @@ void MultiplyWindow(std::uint64_t m, int first, std::uint64_t (&p)[kLimbs]) {
 }
 
 // The fraction f in [-1/2, 1/2] held in the 384-bit word g (value g/2^384,
-// after subtracting 1 when it was at least 1/2) times pi/2.
-[[nodiscard]] DD FractionTimesHalfPi(std::uint64_t (&g)[kLimbs], bool negative) {
+// after subtracting 1 when it was at least 1/2), as three exact 53-bit
+// pieces of its leading bits.
+[[nodiscard]] TD FractionPieces(const std::uint64_t (&g)[kLimbs], bool negative) {
   int lead = 0;
   while (lead < 64 * (kLimbs - 2) && WordAt(g, lead) == 0) lead += 64;
   const std::uint64_t top = WordAt(g, lead);
-  if (top == 0) return {0.0, 0.0};
+  if (top == 0) return {0.0, 0.0, 0.0};
   lead += std::countl_zero(top);
-  const U128 t = (static_cast<U128>(WordAt(g, lead)) << 64) | WordAt(g, lead + 64);
-  const double d1 = static_cast<double>(static_cast<std::uint64_t>(t >> 75));
-  const double d2 = static_cast<double>(
-      static_cast<std::uint64_t>(t >> 22) & ((std::uint64_t{1} << 53) - 1));
-  DD f = FastTwoSum(d1 * PowerOfTwo(-53 - lead), d2 * PowerOfTwo(-106 - lead));
-  if (negative) f = Negate(f);
-  return Multiply(f, DD{kHalfPi.hi, kHalfPi.mid});
+  const auto piece = [&g, lead](int k) {
+    const double bits = static_cast<double>(WordAt(g, lead + 53 * k) >> 11);
+    return bits * PowerOfTwo(-53 * (k + 1) - lead);
+  };
+  const double sign = negative ? -1.0 : 1.0;
+  return {sign * piece(0), sign * piece(1), sign * piece(2)};
 }
 
-}  // namespace
-
-Reduced ReduceHalfPi(double x) noexcept {
+// x's fraction of a quarter turn and its quadrant; 0 < |x| finite.
+[[nodiscard]] int Fraction(double x, TD& fraction) noexcept {
   const std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
-  const bool negative_x = (bits >> 63) != 0;
-  if ((bits & ~(std::uint64_t{1} << 63)) <= std::bit_cast<std::uint64_t>(kQuarterPi.hi))
-    return {{x, 0.0}, 0};
   const std::uint64_t m = (bits & 0x000FFFFFFFFFFFFFULL) | (std::uint64_t{1} << 52);
   const int e = static_cast<int>((bits >> 52) & 0x7FF) - 1075;
   const int first = e >= 2 ? (e - 2) / 64 : 0;
@@ -75,7 +73,7 @@ Reduced ReduceHalfPi(double x) noexcept {
   // The binary point lies s bits above the end of p; take the two bits of
   // the quotient above it and the fraction below it.
   const int s = 64 * (first + 5) - e;
-  const int point = 64 * kLimbs - s;  // bits of p above the point
+  const int point = 64 * kLimbs - s;                            // bits of p above the point
   int quadrant = static_cast<int>(WordAt(p, point - 2) >> 62);  // point >= 11
   std::uint64_t g[kLimbs];
   for (int i = 0; i < kLimbs; ++i) g[i] = WordAt(p, point + 64 * i);
@@ -88,12 +86,34 @@ Reduced ReduceHalfPi(double x) noexcept {
       borrow = borrow && g[i] == 0;
     }
   }
-  DD r = FractionTimesHalfPi(g, round_up);
-  if (negative_x) {
-    r = Negate(r);
+  fraction = FractionPieces(g, round_up);
+  if ((bits >> 63) != 0) {
+    fraction = Negate(fraction);
     quadrant = -quadrant;
   }
-  return {r, quadrant & 3};
+  return quadrant & 3;
+}
+
+[[nodiscard]] bool Small(double x) noexcept {
+  const std::uint64_t magnitude = std::bit_cast<std::uint64_t>(x) & ~(std::uint64_t{1} << 63);
+  return magnitude <= std::bit_cast<std::uint64_t>(kQuarterPi.hi);
+}
+
+}  // namespace
+
+Reduced ReduceHalfPi(double x) noexcept {
+  if (Small(x)) return {{x, 0.0}, 0};
+  TD f;
+  const int quadrant = Fraction(x, f);
+  const DD r = Multiply(FastTwoSum(f.hi, f.mid), DD{kHalfPi.hi, kHalfPi.mid});
+  return {r, quadrant};
+}
+
+ReducedPrecise ReduceHalfPiPrecise(double x) noexcept {
+  if (Small(x)) return {{x, 0.0, 0.0}, 0};
+  TD f;
+  const int quadrant = Fraction(x, f);
+  return {Multiply(Renormalise(f.hi, f.mid, f.lo), kHalfPi), quadrant};
 }
 
 }  // namespace numoria::maths

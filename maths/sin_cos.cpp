@@ -38,8 +38,7 @@ struct SinCos {
 [[nodiscard]] SinCos SinCosSmall(DD t) noexcept {
   const DD z = Multiply(t, t);
   const double zh = z.hi;
-  DD s = {-kInverseFactorial[7].hi +
-              zh * (kInverseFactorial[9].hi - zh * kInverseFactorial[11].hi),
+  DD s = {-kInverseFactorial[7].hi + zh * (kInverseFactorial[9].hi - zh * kInverseFactorial[11].hi),
           0.0};
   for (int n = 5; n >= 3; n -= 2) s = Add(Multiply(s, z), Coefficient(n, n == 3));
   s = Add(Multiply(s, z), 1.0);
@@ -71,8 +70,7 @@ struct SinCos {
 [[nodiscard]] DD TrigValue(const Reduced& red, int kind) noexcept {
   const SinCos sc = SinCosReduced(red.r);
   const int q = red.quadrant;
-  if (kind == 2) return (q & 1) == 0 ? Divide(sc.sin, sc.cos)
-                                     : Negate(Divide(sc.cos, sc.sin));
+  if (kind == 2) return (q & 1) == 0 ? Divide(sc.sin, sc.cos) : Negate(Divide(sc.cos, sc.sin));
   const int turn = (q + kind) & 3;  // cos x = sin(x + pi/2)
   const DD v = (turn & 1) == 0 ? sc.sin : sc.cos;
   return turn >= 2 ? Negate(v) : v;
@@ -83,9 +81,7 @@ struct SinCos {
   return RoundIfSure(v, 0, kind == 2 ? kTanError : kSinCosError, out);
 }
 
-[[nodiscard]] bool Tiny(double x) noexcept {
-  return x < 0x1p-27 && x > -0x1p-27;
-}
+[[nodiscard]] bool Tiny(double x) noexcept { return x < 0x1p-27 && x > -0x1p-27; }
 
 }  // namespace
 
@@ -96,8 +92,7 @@ double Sin(double x) {
   if (x - x != 0.0) return x - x;  // inf or NaN: NaN
   double out;
   if (SinCosFast(x, false, out)) return out;
-  (void)Evaluate(x, 0, out);
-  return out;
+  return Evaluate(x, 0, out) ? out : SinCosSlow(x, false);
 }
 
 double Cos(double x) {
@@ -105,8 +100,7 @@ double Cos(double x) {
   if (x - x != 0.0) return x - x;
   double out;
   if (SinCosFast(x, true, out)) return out;
-  (void)Evaluate(x, 1, out);
-  return out;
+  return Evaluate(x, 1, out) ? out : SinCosSlow(x, true);
 }
 
 double Tan(double x) {
@@ -114,8 +108,7 @@ double Tan(double x) {
   if (x - x != 0.0) return x - x;
   double out;
   if (TanFast(x, out)) return out;
-  (void)Evaluate(x, 2, out);
-  return out;
+  return Evaluate(x, 2, out) ? out : TanSlow(x);
 }
 
 }  // namespace numoria::maths

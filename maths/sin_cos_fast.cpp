@@ -63,10 +63,8 @@ struct Pieces {
   const double tl = negative ? -r.lo : r.lo;
   const double z = th * th;
   const auto c = [](int n) { return kInverseFactorial[n].hi; };
-  const double sin_minus_t =
-      th * z * (-c(3) + z * (c(5) - z * c(7)));
-  const double cos_minus_1 =
-      z * (-0.5 + z * (c(4) - z * (c(6) - z * c(8)))) - th * tl;
+  const double sin_minus_t = th * z * (-c(3) + z * (c(5) - z * c(7)));
+  const double cos_minus_1 = z * (-0.5 + z * (c(4) - z * (c(6) - z * c(8)))) - th * tl;
   return {&kSinCosTable[j], th, tl, sin_minus_t, cos_minus_1, negative};
 }
 
