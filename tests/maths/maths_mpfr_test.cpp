@@ -33,13 +33,25 @@ std::string Describe(Function f, double x, double y, const Comparison& c) {
   return text;
 }
 
-class MathsMpfrTest : public ::testing::TestWithParam<Function> {};
+// A share of one function's arguments. Pow's reference costs about three
+// times the others', so its arguments come in two halves that run side by side.
+struct Share {
+  Function f;
+  int part;
+  int parts;
+};
+
+constexpr Share kShares[] = {{Function::kSin, 0, 1},  {Function::kCos, 0, 1}, {Function::kTan, 0, 1},
+                             {Function::kAtan, 0, 1}, {Function::kLog, 0, 1}, {Function::kExp, 0, 1},
+                             {Function::kPow, 0, 2},  {Function::kPow, 1, 2}};
+
+class MathsMpfrTest : public ::testing::TestWithParam<Share> {};
 
 TEST_P(MathsMpfrTest, WithinOneUlpAndCorrectlyRounded) {
-  const Function f = GetParam();
+  const auto [f, part, parts] = GetParam();
   Tally tally;
   int reported = 0;
-  for (const auto& [x, y] : HardArguments(f, kArguments, 20261208)) {
+  for (const auto& [x, y] : HardArguments(f, kArguments / parts, 20261208 + part)) {
     const Comparison c = Compare(f, x, y);
     tally.Add(c, x, y);
     if (!c.correct && reported++ < kReported) {
@@ -54,8 +66,16 @@ TEST_P(MathsMpfrTest, WithinOneUlpAndCorrectlyRounded) {
   EXPECT_LE(tally.misrounded * 10000, tally.count);
 }
 
-INSTANTIATE_TEST_SUITE_P(Maths, MathsMpfrTest, ::testing::ValuesIn(kFunctions),
-                         [](const auto& info) { return std::string(Name(info.param)); });
+std::string ShareName(const ::testing::TestParamInfo<Share>& info) {
+  std::string name(Name(info.param.f));
+  if (info.param.parts > 1) {
+    name.push_back('_');
+    name.push_back(static_cast<char>('1' + info.param.part));
+  }
+  return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Maths, MathsMpfrTest, ::testing::ValuesIn(kShares), ShareName);
 
 }  // namespace
 }  // namespace numoria::maths_test
