@@ -97,6 +97,7 @@ double Pow(double x, double y) {
     if (parity == Parity::kNotInteger) return std::numeric_limits<double>::quiet_NaN();
     negative = parity == Parity::kOdd;
     x = -x;
+    if (x == 1.0) return negative ? -1.0 : 1.0;
   }
   out = PowPositive(x, y);
   return negative ? -out : out;
