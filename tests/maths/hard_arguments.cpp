@@ -116,11 +116,11 @@ Arguments PowGeneral(Engine& g) { return {LogUniform(g, -20, 20), Uniform(g, -50
 // An odd m and a power of it: exact (m^n below 2^53), halfway between two
 // doubles (m^n odd, in [2^53, 2^54)), or beyond; also through (m^2)^1.5,
 // (m^4)^0.25, (m^4)^0.75, signed bases, and powers of two down to and below
-// the least subnormal.
+// the least subnormal, and -1 to any whole power.
 Arguments PowExact(Engine& g) {
   const auto m = static_cast<double>((g() % (std::uint64_t{1} << (1 + g() % 27))) | 1);
   const int scale = std::uniform_int_distribution<int>(-8, 8)(g);
-  switch (g() % 6) {
+  switch (g() % 7) {
     case 0: {
       const double n = std::floor(std::log2(0x1p54) / std::log2(std::max(m, 3.0)));
       return {std::ldexp(Signed(g, m), scale), n - static_cast<double>(g() % 2)};
@@ -129,6 +129,7 @@ Arguments PowExact(Engine& g) {
     case 2: return {m * m * m * m, Coin(g) ? 0.75 : 0.25};
     case 3: return {Signed(g, m), static_cast<double>(2 + g() % 3)};
     case 4: return {Coin(g) ? 2.0 : 0.5, static_cast<double>(std::uniform_int_distribution<int>(-1080, 1080)(g))};
+    case 5: return {-1.0, Signed(g, LogUniformInteger(g, 1024))};
     default: return {std::ldexp(1.0, std::uniform_int_distribution<int>(-40, 40)(g)), Uniform(g, -60, 60)};
   }
 }

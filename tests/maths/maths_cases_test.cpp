@@ -62,7 +62,8 @@ constexpr Special kSpecials[] = {
     {Function::kPow, kInf, 0.5, kInf}, {Function::kPow, -2.0, 0.5, kNaN},
     {Function::kPow, kNaN, 1.0, kNaN}, {Function::kPow, 2.0, kNaN, kNaN},
     {Function::kPow, -10, 401, -kInf}, {Function::kPow, -10, -401, -0.0},
-    {Function::kPow, -1.0, 0x1.fffffffffffffp52, -1.0}, {Function::kPow, 2, -1074, kTiny},
+    {Function::kPow, -1.0, 0x1.fffffffffffffp52, -1.0}, {Function::kPow, -1.0, 0x1.8p64, 1.0},
+    {Function::kPow, -1.0, -0x1.fffffffffffffp1023, 1.0}, {Function::kPow, 2, -1074, kTiny},
     {Function::kPow, 2, -1075, 0.0}, {Function::kPow, -2, -1075, -0.0},
     {Function::kPow, 3, 34, 16677181699666568.0},  // 3^34 lies halfway: to even
 };
