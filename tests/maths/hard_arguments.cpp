@@ -71,6 +71,10 @@ Arguments Subnormal(Engine& g) { return {std::bit_cast<double>(g() >> 12), 0}; }
 // Doubles nearest k * pi/2, k up to about 1E22 / (pi/2).
 Arguments NearHalfPi(Engine& g) { return {Signed(g, NearMultiple(g, LogUniformInteger(g, 73), false)), 0}; }
 Arguments Moderate(Engine& g) { return {Uniform(g, -10, 10), 0}; }
+// Doubles next to a power of two, where the range of a polynomial or a table ends.
+Arguments NearPowerOfTwo(Engine& g) {
+  return {Signed(g, NearBy(g, std::ldexp(1.0, std::uniform_int_distribution<int>(-40, 3)(g)), 10)), 0};
+}
 
 Arguments LogNearOne(Engine& g) { return {NearBy(g, 1.0, 50), 0}; }
 Arguments LogNearPowerOfTwo(Engine& g) { return {NearBy(g, std::ldexp(1.0, std::uniform_int_distribution<int>(-1021, 1023)(g)), 30), 0}; }
@@ -134,8 +138,9 @@ Arguments PowExact(Engine& g) {
   }
 }
 
-constexpr std::array kTrig = {&Bits, &Whole, &Tiny, &Subnormal, &NearHalfPi, &Moderate};
-constexpr std::array kAtan = {&Bits, &Whole, &Tiny, &Subnormal, &AtanNearOne, &AtanLarge, &Moderate};
+constexpr std::array kTrig = {&Bits, &Whole, &Tiny, &Subnormal, &NearHalfPi, &Moderate, &NearPowerOfTwo};
+constexpr std::array kAtan = {&Bits, &Whole, &Tiny, &Subnormal, &AtanNearOne, &AtanLarge, &Moderate,
+                              &NearPowerOfTwo};
 constexpr std::array kLog = {&Bits, &Subnormal, &LogNearOne, &LogNearPowerOfTwo, &LogPositive};
 constexpr std::array kExp = {&Bits, &Tiny, &ExpThreshold, &ExpSubnormal, &ExpRange, &ExpNearLn2};
 constexpr std::array kPow = {&Bits, &PowInteger, &PowHalfInteger, &PowNearOne, &PowRangeLimit,

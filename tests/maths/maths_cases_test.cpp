@@ -39,6 +39,10 @@ constexpr Special kSpecials[] = {
     {Function::kCos, kNaN, 0, kNaN}, {Function::kTan, -0.0, 0, -0.0},
     {Function::kTan, -kTiny, 0, -kTiny}, {Function::kTan, -kInf, 0, kNaN},
     {Function::kTan, kNaN, 0, kNaN}, {Function::kAtan, -0.0, 0, -0.0},
+    // The double below 2^-7, at the end of a range.
+    {Function::kSin, -0x1.fffffffffffffp-8, 0, -0x1.fffeaaaaeeeeep-8},
+    {Function::kTan, 0x1.fffffffffffffp-8, 0, 0x1.00015557777aep-7},
+    {Function::kAtan, 0x1.fffffffffffffp-8, 0, 0x1.fffd555bbba96p-8},
     {Function::kAtan, kInf, 0, 0x1.921fb54442d18p0}, {Function::kAtan, -kInf, 0, -0x1.921fb54442d18p0},
     {Function::kAtan, kNaN, 0, kNaN}, {Function::kLog, 0.0, 0, -kInf},
     {Function::kLog, -0.0, 0, -kInf}, {Function::kLog, 1.0, 0, 0.0},
