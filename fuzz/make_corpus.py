@@ -112,10 +112,11 @@ def maths_seeds():
     """Hard arguments of each function: near multiples of pi/2, thresholds, exact and halfway powers."""
     inf, nan, tiny = float("inf"), float("nan"), 5e-324
     worst_reduction = 6381956970095103 * 2.0 ** 797
-    cases = {"sin": [0.0, -0.0, 1e22, 3.141592653589793, worst_reduction, -tiny, 1e308, inf, nan],
+    below_2_7 = float.fromhex("0x1.fffffffffffffp-8")  # the end of a range
+    cases = {"sin": [0.0, -0.0, 1e22, 3.141592653589793, worst_reduction, -tiny, 1e308, inf, nan, below_2_7],
              "cos": [1.5707963267948966, 1e22, worst_reduction, 1e-9, -inf],
-             "tan": [1.5707963267948966, -1e22, worst_reduction, 0.7853981633974483, 2.0 ** -30],
-             "atan": [1.0, 1.0000000000000002, 0.9999999999999999, -1e300, 2.0 ** 54, -tiny, inf],
+             "tan": [1.5707963267948966, -1e22, worst_reduction, 0.7853981633974483, 2.0 ** -30, -below_2_7],
+             "atan": [1.0, 1.0000000000000002, 0.9999999999999999, -1e300, 2.0 ** 54, -tiny, inf, below_2_7],
              "log": [1.0, 0.9999999999999999, 1.0000000000000002, 2.0, 0.5000000000000001, tiny, 0.0, -1.0,
                      1.7976931348623157e308],
              "exp": [709.782712893384, 709.7827128933841, -708.3964185322641, -745.1332191019411,
