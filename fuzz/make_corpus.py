@@ -108,6 +108,30 @@ def keypad_seeds():
     return {seq: bytes(KEYS[k] for k in seq) for seq in sequences}
 
 
+def maths_seeds():
+    """Hard arguments of each function: near multiples of pi/2, thresholds, exact and halfway powers."""
+    inf, nan, tiny = float("inf"), float("nan"), 5e-324
+    worst_reduction = 6381956970095103 * 2.0 ** 797
+    below_2_7 = float.fromhex("0x1.fffffffffffffp-8")  # the end of a range
+    cases = {"sin": [0.0, -0.0, 1e22, 3.141592653589793, worst_reduction, -tiny, 1e308, inf, nan, below_2_7],
+             "cos": [1.5707963267948966, 1e22, worst_reduction, 1e-9, -inf],
+             "tan": [1.5707963267948966, -1e22, worst_reduction, 0.7853981633974483, 2.0 ** -30, -below_2_7],
+             "atan": [1.0, 1.0000000000000002, 0.9999999999999999, -1e300, 2.0 ** 54, -tiny, inf, below_2_7],
+             "log": [1.0, 0.9999999999999999, 1.0000000000000002, 2.0, 0.5000000000000001, tiny, 0.0, -1.0,
+                     1.7976931348623157e308],
+             "exp": [709.782712893384, 709.7827128933841, -708.3964185322641, -745.1332191019411,
+                     -745.1332191019412, 2.0 ** -60, -inf, 1.0]}
+    pairs = [(3.0, 34.0), (2.0, -1074.0), (2.0, -1075.0), (-2.0, -1075.0), (1.0000000000000002, 2.0 ** 53),
+             (0.9999999999999999, -(2.0 ** 53) + 1), (49.0, 1.5), (262143.0 ** 2, 1.5), (94906267.0, 2.0),
+             (-3.0, 33.0), (-1.0, 2.0 ** 53 - 1), (-1.0, -(2.0 ** 897)), (-8.0, 1 / 3), (nan, -0.0), (1.0, nan), (-0.0, -3.0), (-inf, 2.5),
+             (10.0, 308.25), (1.5, 1750.5), (0.5, 1074.5)]
+    functions = ["sin", "cos", "tan", "atan", "log", "exp", "pow"]
+    seeds = {f"{name} {x!r}": bytes([functions.index(name)]) + struct.pack("<d", x)
+             for name, xs in cases.items() for x in xs}
+    seeds.update({f"pow {x!r} {y!r}": bytes([6]) + struct.pack("<dd", x, y) for x, y in pairs})
+    return seeds
+
+
 def file_name(index, label):
     slug = re.sub(r"[^A-Za-z0-9]+", "_", label).strip("_")[:40]
     return f"{index:03d}_{slug}" if slug else f"{index:03d}"
@@ -126,6 +150,7 @@ def main():
     write("fuzz_number_text", number_text_seeds())
     write("fuzz_capital_amount", capital_amount_seeds())
     write("fuzz_keypad", keypad_seeds())
+    write("fuzz_maths", maths_seeds())
 
 
 if __name__ == "__main__":
