@@ -25,10 +25,11 @@ void OfferCopy(Controls& controls, Control label) {
   for (const Control action : entry.menu) controls.SetEnabled(action, some);
 }
 
+// A menu offers the action only while there is something to copy; the
+// keypad's Ctrl+C copies the display whatever it shows, an empty one too.
 void Copy_Click(Controls& controls, Control action) {
   const Control label = window::MenuHost(action);
-  const std::u16string text = CopiedText(window::Describe(label).copy, controls.Caption(label));
-  if (!text.empty()) controls.SetClipboardText(text);
+  controls.SetClipboardText(CopiedText(window::Describe(label).copy, controls.Caption(label)));
 }
 
 }  // namespace numoria

@@ -126,10 +126,10 @@ CLIENT_SIZE = [0, 0]
 class Tree:
     """The program's accessibility tree."""
 
-    def read_places(self):
+    def _places(self):
         # Screen places, made relative to the window's client area.
         window = self.window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        CLIENT_SIZE[:] = [window.width, window.height]
+        places = {}
 
         def walk(node):
             for child in node:
@@ -137,11 +137,26 @@ class Tree:
                     continue
                 if child.getRoleName() in PRESSED_ROLES:
                     e = child.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-                    PLACES[child.name] = (e.x - window.x + e.width // 2,
+                    places[child.name] = (e.x - window.x + e.width // 2,
                                           e.y - window.y + e.height // 2)
                 walk(child)
 
         walk(self.window)
+        return places, (window.x, window.y, window.width, window.height)
+
+    def read_places(self):
+        """Fills PLACES and CLIENT_SIZE once the window has stopped moving
+        (the window manager places it after it is shown)."""
+        last = [None]
+
+        def settled():
+            now = self._places()
+            stable, last[0] = now == last[0], now
+            return stable
+
+        wait_until("the window's places", settled)
+        PLACES.update(last[0][0])
+        CLIENT_SIZE[:] = list(last[0][1][2:])
 
     def __init__(self):
         self.window = wait_until("the window in the accessibility tree", self._find, 15)
