@@ -44,8 +44,6 @@ class WindowModel {
   // dispatches an action's click.
   [[nodiscard]] static std::optional<Control> KeyTarget(Control focused, const KeyStroke& stroke);
 
-  [[nodiscard]] const Keypad& keypad() const { return keypad_; }
-
  private:
   Controls& controls_;
   Keypad keypad_;
