@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "app/main_window.h"
+#include "app/qt/main_window.h"
 #include "bench/startup_probe.h"
 
 int main(int argc, char* argv[]) {

@@ -20,9 +20,9 @@
 #include <string_view>
 #include <utility>
 
-#include "app/main_window.h"
-#include "app/qt_text.h"
-#include "app/widget_controls.h"
+#include "app/qt/main_window.h"
+#include "app/qt/qt_text.h"
+#include "app/qt/widget_controls.h"
 #include "app/window_description.h"
 #include "keypad/keypad.h"
 

@@ -3,7 +3,7 @@
 #include <QMimeData>
 #include <QSignalSpy>
 
-#include "app/text_box.h"
+#include "app/qt/text_box.h"
 #include "gui_test.h"
 
 namespace numoria::testing {

@@ -1,7 +1,7 @@
 
-#include "app/signal_bindings.h"
-#include "app/widget_controls.h"
-#include "app/window_builder.h"
+#include "app/qt/signal_bindings.h"
+#include "app/qt/widget_controls.h"
+#include "app/qt/window_builder.h"
 #include "app/window_model.h"
 #include "gui_test.h"
 

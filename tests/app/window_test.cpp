@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/clock.h"
-#include "app/tail_label.h"
-#include "app/widget_controls.h"
+#include "app/qt/clock.h"
+#include "app/qt/tail_label.h"
+#include "app/qt/widget_controls.h"
 #include "app/window_description.h"
 
 #include "gui_test.h"

@@ -1,4 +1,4 @@
-#include "app/widget_controls.h"
+#include "app/qt/widget_controls.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -14,9 +14,9 @@
 #include <QScrollBar>
 #include <limits>
 
-#include "app/clock.h"
-#include "app/label_wrap.h"
-#include "app/qt_text.h"
+#include "app/qt/clock.h"
+#include "app/qt/label_wrap.h"
+#include "app/qt/qt_text.h"
 #include "app/window_description.h"
 
 namespace numoria {

@@ -1,4 +1,4 @@
-#include "app/text_box.h"
+#include "app/qt/text_box.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -9,7 +9,7 @@
 #include <QMenu>
 #include <QMimeData>
 
-#include "app/qt_text.h"
+#include "app/qt/qt_text.h"
 #include "textnum/typed_text.h"
 
 namespace numoria {

@@ -1,4 +1,4 @@
-#include "app/font_fallback.h"
+#include "app/qt/font_fallback.h"
 
 namespace numoria {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/font_fallback.h"
-#include "app/qt_text.h"
+#include "app/qt/font_fallback.h"
+#include "app/qt/qt_text.h"
 
 namespace numoria {
 namespace {

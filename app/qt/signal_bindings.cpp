@@ -1,4 +1,4 @@
-#include "app/signal_bindings.h"
+#include "app/qt/signal_bindings.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/widget_controls.h"
+#include "app/qt/widget_controls.h"
 #include "app/window_model.h"
 
 namespace numoria {

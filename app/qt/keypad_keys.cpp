@@ -1,4 +1,4 @@
-#include "app/keypad_keys.h"
+#include "app/qt/keypad_keys.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "app/qt_text.h"
+#include "app/qt/qt_text.h"
 #include "app/window_description.h"
 #include "app/window_model.h"
 

@@ -1,4 +1,4 @@
-#include "app/push_button.h"
+#include "app/qt/push_button.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "app/window_builder.h"
+#include "app/qt/window_builder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,14 +12,14 @@
 #include <utility>
 #include <vector>
 
-#include "app/fonts.h"
-#include "app/frame.h"
-#include "app/label_wrap.h"
-#include "app/push_button.h"
-#include "app/qt_text.h"
-#include "app/scroll_bar.h"
-#include "app/tail_label.h"
-#include "app/text_box.h"
+#include "app/qt/fonts.h"
+#include "app/qt/frame.h"
+#include "app/qt/label_wrap.h"
+#include "app/qt/push_button.h"
+#include "app/qt/qt_text.h"
+#include "app/qt/scroll_bar.h"
+#include "app/qt/tail_label.h"
+#include "app/qt/text_box.h"
 #include "app/window_description.h"
 
 namespace numoria {
