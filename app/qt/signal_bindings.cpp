@@ -10,6 +10,8 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
+#include <utility>
 
 #include "app/qt/widget_controls.h"
 #include "app/window_model.h"
