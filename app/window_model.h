@@ -47,6 +47,7 @@ class WindowModel {
  private:
   Controls& controls_;
   Keypad keypad_;
+  ChequeOffer cheque_;
   Activation activation_;
 };
 

@@ -7,4 +7,7 @@ bool PreferFallbackFace(std::u16string_view /*family*/, std::u16string_view /*fa
   return false;
 }
 
+// The platform's fonts are set up when first asked for.
+void LoadFontConfiguration() {}
+
 }  // namespace numoria

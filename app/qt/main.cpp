@@ -1,8 +1,10 @@
 #include <QApplication>
 
+#include "app/qt/font_fallback.h"
 #include "app/qt/main_window.h"
 
 int main(int argc, char* argv[]) {
+  numoria::LoadFontConfiguration();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Numoria"));
   QApplication::setApplicationVersion(QStringLiteral("1.00"));

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/qt/text_box.h"
 #include "app/qt/widget_controls.h"
 #include "app/window_model.h"
 
@@ -56,6 +57,12 @@ bool SignalBindings::Connect(QObject* target, Control control, Event event) {
       }
       if (auto* bar = qobject_cast<QScrollBar*>(target)) {
         connect(bar, &QScrollBar::valueChanged, this, dispatch);
+        return true;
+      }
+      return false;
+    case Event::kRefused:
+      if (auto* box = qobject_cast<TextBox*>(target)) {
+        connect(box, &TextBox::TypingRefused, this, dispatch);
         return true;
       }
       return false;
