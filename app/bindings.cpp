@@ -15,11 +15,14 @@ namespace {
 
 // The rows of every control but the keypad's keys.
 constexpr std::array kRows{
-    Binding{Control::kForm1, Event::kActivate, [](Handlers& h, Control) { Form_Activate(h.controls); }},
-    Binding{Control::kTimer1, Event::kTimer, [](Handlers& h, Control) { Timer1_Timer(h.controls); }},
+    Binding{Control::kForm1, Event::kActivate,
+            [](Handlers& h, Control) { Form_Activate(h.controls); }},
+    Binding{Control::kTimer1, Event::kTimer,
+            [](Handlers& h, Control) { Timer1_Timer(h.controls); }},
     Binding{Control::kCommand1, Event::kClick,
             [](Handlers& h, Control) { Command1_Click(h.controls); }},
-    Binding{Control::kText3, Event::kChange, [](Handlers& h, Control) { Text3_Change(h.controls); }},
+    Binding{Control::kText3, Event::kChange,
+            [](Handlers& h, Control) { Text3_Change(h.controls); }},
     Binding{Control::kText3, Event::kChange,
             [](Handlers& h, Control) {
               h.cheque.cut_short = false;
@@ -36,12 +39,18 @@ constexpr std::array kRows{
             [](Handlers& h, Control) { CopyChequeAmount_Click(h.controls, h.cheque); }},
     Binding{Control::kCopyChequeAmountRmb, Event::kClick,
             [](Handlers& h, Control) { CopyChequeAmountRmb_Click(h.controls, h.cheque); }},
-    Binding{Control::kDisplay, Event::kMenu, [](Handlers& h, Control c) { OfferCopy(h.controls, c); }},
-    Binding{Control::kLabel2, Event::kMenu, [](Handlers& h, Control c) { OfferCopy(h.controls, c); }},
-    Binding{Control::kLabxj, Event::kMenu, [](Handlers& h, Control c) { OfferCopy(h.controls, c); }},
-    Binding{Control::kCopyDisplay, Event::kClick, [](Handlers& h, Control c) { Copy_Click(h.controls, c); }},
-    Binding{Control::kCopyLabel2, Event::kClick, [](Handlers& h, Control c) { Copy_Click(h.controls, c); }},
-    Binding{Control::kCopyLabxj, Event::kClick, [](Handlers& h, Control c) { Copy_Click(h.controls, c); }},
+    Binding{Control::kDisplay, Event::kMenu,
+            [](Handlers& h, Control c) { OfferCopy(h.controls, c); }},
+    Binding{Control::kLabel2, Event::kMenu,
+            [](Handlers& h, Control c) { OfferCopy(h.controls, c); }},
+    Binding{Control::kLabxj, Event::kMenu,
+            [](Handlers& h, Control c) { OfferCopy(h.controls, c); }},
+    Binding{Control::kCopyDisplay, Event::kClick,
+            [](Handlers& h, Control c) { Copy_Click(h.controls, c); }},
+    Binding{Control::kCopyLabel2, Event::kClick,
+            [](Handlers& h, Control c) { Copy_Click(h.controls, c); }},
+    Binding{Control::kCopyLabxj, Event::kClick,
+            [](Handlers& h, Control c) { Copy_Click(h.controls, c); }},
 };
 
 // A keypad button's click runs its key's handler (Digits_Click with the
@@ -56,7 +65,8 @@ void PressKeypadKey(Handlers& h, Control button) {
 constexpr auto AllRows() {
   std::array<Binding, kKeypadKeys.size() + kRows.size()> rows{};
   std::size_t i = 0;
-  for (const KeypadKeyInfo& key : kKeypadKeys) rows[i++] = {key.button, Event::kClick, &PressKeypadKey};
+  for (const KeypadKeyInfo& key : kKeypadKeys)
+    rows[i++] = {key.button, Event::kClick, &PressKeypadKey};
   for (const Binding& row : kRows) rows[i++] = row;
   return rows;
 }

@@ -24,7 +24,8 @@ void WindowModel::Activated() {
 
 std::optional<Control> WindowModel::KeyTarget(Control focused, const KeyStroke& stroke) {
   const window::ControlDescription& entry = window::Describe(focused);
-  if (entry.kind != window::Kind::kButton || entry.parent != window::Describe(Control::kFrame1).name) {
+  if (entry.kind != window::Kind::kButton ||
+      entry.parent != window::Describe(Control::kFrame1).name) {
     return std::nullopt;
   }
   if (stroke.copy) return Control::kCopyDisplay;

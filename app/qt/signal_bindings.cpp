@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWidget>

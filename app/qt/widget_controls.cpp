@@ -5,12 +5,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
-#include <QLocale>
 #include <QEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTimer>
@@ -57,7 +57,8 @@ WidgetControls::WidgetControls(QWidget& form) : form_(form) {
 
 QObject* WidgetControls::Find(Control control) const {
   QObject*& object = objects_[IndexOf(control)];
-  if (object == nullptr) object = form_.findChild<QObject*>(ToQString(window::Describe(control).name));
+  if (object == nullptr)
+    object = form_.findChild<QObject*>(ToQString(window::Describe(control).name));
   return object;
 }
 

@@ -37,7 +37,9 @@ TEST(WindowModel, EveryEventReachesItsHandlers) {
   const auto caption = [&](Control c) { return controls.Record(c).caption; };
   const auto tip = [&](Control c) { return controls.Record(c).tip; };
   const auto clipboard = [&](Control) { return controls.clipboard(); };
-  const auto enabled = [&](Control c) { return std::u16string(controls.Record(c).enabled ? u"on" : u"off"); };
+  const auto enabled = [&](Control c) {
+    return std::u16string(controls.Record(c).enabled ? u"on" : u"off");
+  };
   struct Step {
     std::function<void()> set;
     Control control;
@@ -46,7 +48,9 @@ TEST(WindowModel, EveryEventReachesItsHandlers) {
     Control shown;
     std::u16string_view want;
   };
-  const auto type = [&](Control c, std::u16string_view t) { return [&controls, c, t] { controls.SetText(c, t); }; };
+  const auto type = [&](Control c, std::u16string_view t) {
+    return [&controls, c, t] { controls.SetText(c, t); };
+  };
   const auto none = [] {};
   const Step kSteps[] = {
       {none, Control::kDigits1, Event::kClick, caption, Control::kDisplay, u"1"},
@@ -58,36 +62,49 @@ TEST(WindowModel, EveryEventReachesItsHandlers) {
       {none, Control::kCopyDisplay, Event::kClick, clipboard, Control::kDisplay, u"15"},
       {none, Control::kClear, Event::kClick, caption, Control::kDisplay, u""},
       {none, Control::kDisplay, Event::kMenu, enabled, Control::kCopyDisplay, u"off"},
-      {type(Control::kText1, u"2*(3+4)"), Control::kCommand1, Event::kClick, caption, Control::kLabel2,
-       u"计算结果为: 14"},
+      {type(Control::kText1, u"2*(3+4)"), Control::kCommand1, Event::kClick, caption,
+       Control::kLabel2, u"计算结果为: 14"},
       {none, Control::kLabel2, Event::kMenu, enabled, Control::kCopyLabel2, u"on"},
       {none, Control::kCopyLabel2, Event::kClick, clipboard, Control::kLabel2, u"14"},
-      {[&] { controls.SetText(Control::kText2, u"100"); controls.SetValue(Control::kHScroll1, 8); },
+      {[&] {
+         controls.SetText(Control::kText2, u"100");
+         controls.SetValue(Control::kHScroll1, 8);
+       },
        Control::kHScroll1, Event::kChange, caption, Control::kLabxj, u"80元"},
       {none, Control::kCopyLabxj, Event::kClick, clipboard, Control::kLabxj, u"80"},
       {type(Control::kText3, u"16409.02"), Control::kText3, Event::kChange, text, Control::kText4,
        u"壹万陆仟肆佰零玖元贰分"},
-      {none, Control::kText3, Event::kChange, tip, Control::kText4, u"票据写法：壹万陆仟肆佰零玖元零贰分"},
+      {none, Control::kText3, Event::kChange, tip, Control::kText4,
+       u"票据写法：壹万陆仟肆佰零玖元零贰分"},
       {none, Control::kCopyChequeAmountRmb, Event::kClick, clipboard, Control::kText3,
        u"人民币壹万陆仟肆佰零玖元零贰分"},
-      {type(Control::kText3, u"12"), Control::kText3, Event::kChange, text, Control::kText4, u"壹拾贰元"},
+      {type(Control::kText3, u"12"), Control::kText3, Event::kChange, text, Control::kText4,
+       u"壹拾贰元"},
       {none, Control::kCopyChequeAmount, Event::kClick, clipboard, Control::kText3, u"壹拾贰元整"},
       // A refused keystroke withdraws the offer until the amount is edited.
       {type(Control::kText3, u"123456789."), Control::kText3, Event::kRefused, enabled,
        Control::kCopyChequeAmountRmb, u"off"},
-      {none, Control::kCopyChequeAmountRmb, Event::kClick, clipboard, Control::kText3, u"壹拾贰元整"},
+      {none, Control::kCopyChequeAmountRmb, Event::kClick, clipboard, Control::kText3,
+       u"壹拾贰元整"},
       {none, Control::kText3, Event::kChange, enabled, Control::kCopyChequeAmount, u"on"},
-      {type(Control::kText3, u"12.345"), Control::kText3, Event::kChange, enabled, Control::kCopyChequeAmountRmb,
-       u"off"},
+      {type(Control::kText3, u"12.345"), Control::kText3, Event::kChange, enabled,
+       Control::kCopyChequeAmountRmb, u"off"},
       {none, Control::kText3, Event::kChange, tip, Control::kText4, u""},
       // Not bound: nothing happens.
-      {type(Control::kText1, u"1+1"), Control::kText1, Event::kChange, caption, Control::kLabel2, u"计算结果为: 14"},
-      {[&] { controls.SetNow({9, 5, 0, u"2024/6/11", u"9:05:00"}); }, Control::kTimer1, Event::kTimer, caption,
-       Control::kLabel12, u"2024/6/11 9:05:00"},
-      {[&] { controls.SetNow({0, 0, 0, u"2024/6/12", u"0:00:00"}); }, Control::kTimer1, Event::kTimer, caption,
-       Control::kLabel12, u"2024/6/12"},
-      {[&] { controls.SetNow({0, 0, 1, u"2024/6/12", u"0:00:01"}); }, Control::kTimer1, Event::kTimer, caption,
-       Control::kLabel12, u"2024/6/12 0:00:01"},
+      {type(Control::kText1, u"1+1"), Control::kText1, Event::kChange, caption, Control::kLabel2,
+       u"计算结果为: 14"},
+      {[&] {
+         controls.SetNow({9, 5, 0, u"2024/6/11", u"9:05:00"});
+       },
+       Control::kTimer1, Event::kTimer, caption, Control::kLabel12, u"2024/6/11 9:05:00"},
+      {[&] {
+         controls.SetNow({0, 0, 0, u"2024/6/12", u"0:00:00"});
+       },
+       Control::kTimer1, Event::kTimer, caption, Control::kLabel12, u"2024/6/12"},
+      {[&] {
+         controls.SetNow({0, 0, 1, u"2024/6/12", u"0:00:01"});
+       },
+       Control::kTimer1, Event::kTimer, caption, Control::kLabel12, u"2024/6/12 0:00:01"},
   };
   for (const Step& step : kSteps) {
     SCOPED_TRACE(testing::Narrow(window::Describe(step.control).name));

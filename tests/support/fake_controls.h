@@ -6,9 +6,9 @@
 #include <array>
 #include <cstdint>
 #include <stdexcept>
-#include <utility>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/window_description.h"
