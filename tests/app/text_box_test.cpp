@@ -4,7 +4,7 @@
 #include <QSignalSpy>
 #include <QToolTip>
 
-#include "app/text_box.h"
+#include "app/qt/text_box.h"
 #include "gui_test.h"
 
 namespace numoria::testing {

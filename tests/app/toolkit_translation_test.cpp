@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "app/widget_controls.h"
+#include "app/qt/widget_controls.h"
 #include "tests/app/gui_test.h"
 
 namespace numoria::testing {

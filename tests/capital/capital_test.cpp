@@ -8,7 +8,6 @@
 #include <string_view>
 
 #include "tests/support/checks.h"
-#include "tests/support/fake_controls.h"
 
 namespace numoria {
 namespace {
@@ -108,20 +107,6 @@ TEST(ChequeAmount, NoneOfferedForAnAmountCutShort) {
   for (const auto& c : kCases) {
     SCOPED_TRACE(Narrow(c.text));
     EXPECT_EQ(OfferedChequeAmount(c.text, c.cut_short), c.want);
-  }
-}
-
-// The handler overwrites Text4 whatever it held, and leaves Text3 alone.
-TEST(Text3Change, WritesTheConversion) {
-  testing::FakeControls controls;
-  constexpr std::u16string_view kSteps[][2] = {
-      {u"1001", u"壹仟零壹元"}, {u"1001a", kBadFormat}, {u"", u"元"}, {u"3000000000", kOutOfRange}};
-  for (const auto& [typed, shown] : kSteps) {
-    SCOPED_TRACE(Narrow(typed));
-    controls.SetText(u"Text3", typed);
-    Text3_Change(controls);
-    EXPECT_EQ(controls.Text(u"Text4"), shown);
-    EXPECT_EQ(controls.Text(u"Text3"), typed);
   }
 }
 
