@@ -1,6 +1,7 @@
 #include "app/clock.h"
 
 #include "app/qt_text.h"
+#include "app/timer.h"
 
 namespace numoria {
 namespace {
@@ -112,18 +113,18 @@ QString WithKnownFields(QStringView time_pattern) {
   return result;
 }
 
-QString ClockText(const QDateTime& now, const QLocale& locale) {
+LocalTime LocalTimeOf(const QDateTime& now, const QLocale& locale) {
   const QTime time = now.time();
   const QTime whole_second(time.hour(), time.minute(), time.second());
-  const QString date = locale.toString(now.date(), QLocale::ShortFormat);
-  if (whole_second == QTime(0, 0)) return date;
   const QString pattern =
       WithKnownFields(WithoutTimeZone(locale.timeFormat(QLocale::LongFormat)));
-  return date + u' ' + locale.toString(whole_second, pattern);
+  return {time.hour(), time.minute(), time.second(),
+          ToU16String(locale.toString(now.date(), QLocale::ShortFormat)),
+          ToU16String(locale.toString(whole_second, pattern))};
 }
 
-void Timer1_Timer(Controls& controls) {
-  controls.SetCaption(u"Label12", ToU16String(ClockText(QDateTime::currentDateTime(), QLocale())));
+QString ClockText(const QDateTime& now, const QLocale& locale) {
+  return ToQString(ClockCaption(LocalTimeOf(now, locale)));
 }
 
 }  // namespace numoria

@@ -19,12 +19,12 @@ namespace numoria {
 // means them: a day period ("B", "b") becomes the locale's AM/PM text.
 [[nodiscard]] QString WithKnownFields(QStringView time_pattern);
 
-// The clock's text: the locale's short date, one blank and the time of day in
-// the locale's long time pattern without the zone, to the whole second; at
-// exactly midnight the date alone.
-[[nodiscard]] QString ClockText(const QDateTime& now, const QLocale& locale);
+// The time to the whole second with the locale's short date and its long
+// time pattern without the zone.
+[[nodiscard]] LocalTime LocalTimeOf(const QDateTime& now, const QLocale& locale);
 
-// Timer handler of Timer1: shows the current local date and time in Label12.
-void Timer1_Timer(Controls& controls);
+// The clock's text for that time (ClockCaption): at exactly midnight the date
+// alone.
+[[nodiscard]] QString ClockText(const QDateTime& now, const QLocale& locale);
 
 }  // namespace numoria

@@ -1,21 +1,22 @@
 #include "app/keypad_keys.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QClipboard>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QWidget>
 
 #include "app/qt_text.h"
-#include "keypad/key_map.h"
+#include "app/window_description.h"
+#include "app/window_model.h"
 
 namespace numoria {
 namespace {
 
 // As long as QAbstractButton::animateClick shows a button pressed.
 constexpr int kShownPressedMs = 100;
+
+using window::ControlNamed;
 
 [[nodiscard]] NamedKey NamedKeyOf(int key) {
   switch (key) {
@@ -32,8 +33,8 @@ constexpr int kShownPressedMs = 100;
 
 }  // namespace
 
-KeypadKeys::KeypadKeys(QWidget& form)
-    : QObject(&form), form_(form), display_(form.findChild<QLabel*>(QStringLiteral("Display"))) {
+KeypadKeys::KeypadKeys(QWidget& form, WindowModel& model)
+    : QObject(&form), form_(form), model_(model) {
   release_.setSingleShot(true);
   release_.setInterval(kShownPressedMs);
   connect(&release_, &QTimer::timeout, this, &KeypadKeys::Release);
@@ -44,35 +45,35 @@ KeypadKeys::KeypadKeys(QWidget& form)
   }
 }
 
-QAbstractButton* KeypadKeys::ButtonFor(const QKeyEvent& key) const {
+std::optional<Control> KeypadKeys::TargetOf(const QObject& focused, const QKeyEvent& key) {
+  const std::optional<Control> control = ControlNamed(ToU16String(focused.objectName()));
+  if (!control) return std::nullopt;
   // Shift types "+", "*" and "R"; the keypad modifier marks the number pad.
-  // A key held with Ctrl, Alt or Meta is a shortcut, not a keypad key.
   const Qt::KeyboardModifiers modifiers = key.modifiers();
-  if ((modifiers & ~(Qt::ShiftModifier | Qt::KeypadModifier)) != Qt::NoModifier) return nullptr;
-  const NamedKey named = NamedKeyOf(key.key());
   const QString text = key.text();
-  const char16_t typed = text.size() == 1 ? text.front().unicode() : char16_t{0};
-  const std::u16string_view control =
-      KeypadControlForKey(typed, named, (modifiers & Qt::KeypadModifier) != 0);
-  if (control.empty()) return nullptr;
-  return form_.findChild<QAbstractButton*>(ToQString(control));
+  KeyStroke stroke;
+  stroke.typed = text.size() == 1 ? text.front().unicode() : char16_t{0};
+  stroke.named = NamedKeyOf(key.key());
+  stroke.number_pad = (modifiers & Qt::KeypadModifier) != 0;
+  stroke.command = (modifiers & ~(Qt::ShiftModifier | Qt::KeypadModifier)) != Qt::NoModifier;
+  stroke.copy = key.matches(QKeySequence::Copy);
+  return WindowModel::KeyTarget(*control, stroke);
 }
 
-bool KeypadKeys::eventFilter(QObject* /*watched*/, QEvent* event) {
+bool KeypadKeys::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride) return false;
-  auto* key = static_cast<QKeyEvent*>(event);
-  const bool copy = key->matches(QKeySequence::Copy);
-  QAbstractButton* button = copy ? nullptr : ButtonFor(*key);
-  if (!copy && button == nullptr) return false;
+  const std::optional<Control> target = TargetOf(*watched, *static_cast<QKeyEvent*>(event));
+  if (!target) return false;
   if (type == QEvent::ShortcutOverride) {
     // The key is the keypad's, whatever shortcut the window might give it.
     event->accept();
     return true;
   }
-  if (copy) {
-    if (display_ != nullptr) QApplication::clipboard()->setText(display_->text());
-  } else {
+  const window::ControlDescription& entry = window::Describe(*target);
+  if (entry.kind == window::Kind::kAction) {
+    model_.Dispatch(*target, Event::kClick);
+  } else if (auto* button = form_.findChild<QAbstractButton*>(ToQString(entry.name))) {
     Press(*button);
   }
   return true;

@@ -3,13 +3,17 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <optional>
+
+#include "app/control.h"
 
 class QAbstractButton;
 class QKeyEvent;
-class QLabel;
 class QWidget;
 
 namespace numoria {
+
+class WindowModel;
 
 // The keypad from the keyboard: while a button of Frame1 has the focus, a
 // digit, ".", an operator, "=", Escape or Delete, "r" or F9 presses its
@@ -20,14 +24,16 @@ class KeypadKeys : public QObject {
 
  public:
   // form holds Frame1 and its controls.
-  explicit KeypadKeys(QWidget& form);
+  KeypadKeys(QWidget& form, WindowModel& model);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // The button the key presses, or none.
-  [[nodiscard]] QAbstractButton* ButtonFor(const QKeyEvent& key) const;
+  // The button the key presses or the action it triggers while focused has
+  // the focus, or none.
+  [[nodiscard]] static std::optional<Control> TargetOf(const QObject& focused,
+                                                      const QKeyEvent& key);
   // Presses button at once, so that keys typed faster than the button's
   // pressed look lasts are neither lost nor reordered, and shows it pressed
   // for a moment.
@@ -35,7 +41,7 @@ class KeypadKeys : public QObject {
   void Release();
 
   QWidget& form_;
-  QLabel* display_;
+  WindowModel& model_;
   QPointer<QAbstractButton> shown_pressed_;
   QTimer release_;
 };

@@ -2,16 +2,14 @@
 
 #include <QPainter>
 
-#include "app/bindings.h"
-#include "app/cheque_actions.h"
-#include "app/copyable_labels.h"
 #include "app/fonts.h"
 #include "app/keypad_keys.h"
+#include "app/signal_bindings.h"
 #include "app/toolkit_translation.h"
 #include "app/widget_controls.h"
 #include "app/window_builder.h"
+#include "app/window_model.h"
 #include "expression/evaluator.h"
-#include "keypad/keypad.h"
 #include "resources/pictures.h"
 
 namespace numoria {
@@ -22,12 +20,10 @@ MainWindow::MainWindow() : background_(background_picture()) {
   BuildWindow(*this);
   setWindowIcon(program_icon());
   controls_ = std::make_unique<WidgetControls>(*this);
-  keypad_ = std::make_unique<Keypad>(*controls_);
-  bindings_ = std::make_unique<EventBindings>(*this, Handlers{*controls_, *keypad_});
+  model_ = std::make_unique<WindowModel>(*controls_);
+  bindings_ = std::make_unique<SignalBindings>(*this, *controls_, *model_);
   // Owned by the window, like its controls.
-  new ChequeActions(*this);
-  new KeypadKeys(*this);
-  new CopyableLabels(*this);
+  new KeypadKeys(*this, *model_);
 }
 
 MainWindow::~MainWindow() = default;

@@ -7,14 +7,15 @@
 //                              index, fonts, colours);
 //   2. window_builder.cpp      turns that table into Qt widgets named after
 //                              their controls;
-//   3. bindings.cpp            the one (control, event, handler) table; a Qt
-//                              signal (clicked, textChanged, valueChanged,
-//                              timeout) or the window's activation runs the
-//                              handler;
-//   4. the handler             keypad/keypad.cpp, expression/panel.cpp,
-//                              capital/capital.cpp, discount/discount.cpp,
-//                              app/activate.cpp, app/clock.cpp: toolkit-free
-//                              code reading and writing controls by name;
+//   3. signal_bindings.cpp     a Qt signal (clicked, triggered, textChanged,
+//                              valueChanged, timeout) or the window's
+//                              activation becomes one WindowModel::Dispatch;
+//   4. bindings.cpp            the one (control, event, handler) table runs
+//                              the handlers: keypad/keypad.cpp,
+//                              expression/panel.cpp, capital/handlers.cpp,
+//                              discount/handlers.cpp, app/activate.cpp,
+//                              app/timer.cpp, app/copy_rules.cpp, toolkit-free
+//                              code reading and writing typed controls;
 //   5. widget_controls.cpp     the Controls accessor over the widgets: the
 //                              captions and texts the handler writes appear.
 
@@ -25,9 +26,9 @@
 
 namespace numoria {
 
-class EventBindings;
-class Keypad;
+class SignalBindings;
 class WidgetControls;
+class WindowModel;
 
 class MainWindow : public QWidget {
   Q_OBJECT
@@ -51,9 +52,9 @@ class MainWindow : public QWidget {
   QImage background_;
   std::unique_ptr<WidgetControls> controls_;
   // The keypad's four variables live as long as the window.
-  std::unique_ptr<Keypad> keypad_;
+  std::unique_ptr<WindowModel> model_;
   // Last, so that it goes first: no handler runs on a half-destroyed window.
-  std::unique_ptr<EventBindings> bindings_;
+  std::unique_ptr<SignalBindings> bindings_;
 };
 
 }  // namespace numoria

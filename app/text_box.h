@@ -3,6 +3,8 @@
 #include <QClipboard>
 #include <QLineEdit>
 
+#include "app/window_description.h"
+
 class QMenu;
 
 namespace numoria {
@@ -18,11 +20,7 @@ class TextBox : public QLineEdit {
   Q_OBJECT
 
  public:
-  enum class Input {
-    kAsTyped,  // everything is kept as it comes
-    kLine,     // full-width folded, pastes on one line
-    kAmount,   // as kLine, and a paste loses currency marks and grouping commas
-  };
+  using Input = window::Input;
 
   TextBox(Input input, QWidget* parent);
 

@@ -1,6 +1,11 @@
 #include "app/widget_controls.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QLocale>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -9,6 +14,7 @@
 #include <QScrollBar>
 #include <limits>
 
+#include "app/clock.h"
 #include "app/label_wrap.h"
 #include "app/qt_text.h"
 #include "app/window_description.h"
@@ -16,18 +22,17 @@
 namespace numoria {
 
 WidgetControls::WidgetControls(QWidget& form) : form_(form) {
-  widgets_.insert(form.objectName(), &form);
-  for (QWidget* widget : form.findChildren<QWidget*>()) {
-    if (!widget->objectName().isEmpty()) widgets_.insert(widget->objectName(), widget);
-  }
+  objects_[IndexOf(Control::kForm1)] = &form;
 }
 
-QWidget* WidgetControls::Find(std::u16string_view name) const {
-  return widgets_.value(ToQString(name), nullptr);
+QObject* WidgetControls::Find(Control control) const {
+  QObject*& object = objects_[IndexOf(control)];
+  if (object == nullptr) object = form_.findChild<QObject*>(ToQString(window::Describe(control).name));
+  return object;
 }
 
-std::u16string WidgetControls::Caption(std::u16string_view name) const {
-  QWidget* widget = Find(name);
+std::u16string WidgetControls::Caption(Control control) const {
+  QObject* widget = Find(control);
   if (const auto* label = qobject_cast<QLabel*>(widget)) return ToU16String(label->text());
   if (const auto* button = qobject_cast<QAbstractButton*>(widget)) {
     return ToU16String(button->text());
@@ -37,15 +42,15 @@ std::u16string WidgetControls::Caption(std::u16string_view name) const {
   return {};
 }
 
-void WidgetControls::SetCaption(std::u16string_view name, std::u16string_view caption) {
-  QWidget* widget = Find(name);
+void WidgetControls::SetCaption(Control control, std::u16string_view caption) {
+  QObject* widget = Find(control);
   if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setText(ToQString(caption));
-    const window::ControlDescription* entry = window::FindControl(name);
+    const window::ControlDescription& entry = window::Describe(control);
     // adjustSize keeps the top-left corner, so the label grows or shrinks
     // to the right and downwards.
-    if (entry != nullptr && entry->auto_size) label->adjustSize();
-    if (entry != nullptr && WrapsCaption(*entry)) WrapAtBlanksOnly(*label);
+    if (entry.auto_size) label->adjustSize();
+    if (WrapsCaption(entry)) WrapAtBlanksOnly(*label);
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     button->setText(ToQString(caption));
   } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
@@ -55,13 +60,13 @@ void WidgetControls::SetCaption(std::u16string_view name, std::u16string_view ca
   }
 }
 
-std::u16string WidgetControls::Text(std::u16string_view name) const {
-  const auto* edit = qobject_cast<QLineEdit*>(Find(name));
+std::u16string WidgetControls::Text(Control control) const {
+  const auto* edit = qobject_cast<QLineEdit*>(Find(control));
   return edit != nullptr ? ToU16String(edit->text()) : std::u16string{};
 }
 
-void WidgetControls::SetText(std::u16string_view name, std::u16string_view text) {
-  auto* edit = qobject_cast<QLineEdit*>(Find(name));
+void WidgetControls::SetText(Control control, std::u16string_view text) {
+  auto* edit = qobject_cast<QLineEdit*>(Find(control));
   if (edit == nullptr) return;
   edit->setText(ToQString(text));
   // A written text shows from its first character: an amount too long for
@@ -69,28 +74,40 @@ void WidgetControls::SetText(std::u16string_view name, std::u16string_view text)
   edit->setCursorPosition(0);
 }
 
-std::int16_t WidgetControls::Value(std::u16string_view name) const {
-  const auto* bar = qobject_cast<QScrollBar*>(Find(name));
+std::int16_t WidgetControls::Value(Control control) const {
+  const auto* bar = qobject_cast<QScrollBar*>(Find(control));
   // The bar's range is set from the description and lies well inside 16 bits.
   return bar != nullptr ? static_cast<std::int16_t>(bar->value()) : std::int16_t{0};
 }
 
-void WidgetControls::SetMaxLength(std::u16string_view name, int max_length) {
-  auto* edit = qobject_cast<QLineEdit*>(Find(name));
+void WidgetControls::SetMaxLength(Control control, int max_length) {
+  auto* edit = qobject_cast<QLineEdit*>(Find(control));
   if (edit == nullptr) return;
   // 0 means no limit.
   edit->setMaxLength(max_length > 0 ? max_length : std::numeric_limits<int>::max());
 }
 
-void WidgetControls::SetFocus(std::u16string_view name) {
-  if (QWidget* widget = Find(name)) widget->setFocus(Qt::OtherFocusReason);
+void WidgetControls::SetFocus(Control control) {
+  if (auto* widget = qobject_cast<QWidget*>(Find(control))) widget->setFocus(Qt::OtherFocusReason);
+}
+
+void WidgetControls::SetToolTip(Control control, std::u16string_view tip) {
+  if (auto* widget = qobject_cast<QWidget*>(Find(control))) widget->setToolTip(ToQString(tip));
+}
+
+void WidgetControls::SetEnabled(Control action, bool enabled) {
+  if (auto* entry = qobject_cast<QAction*>(Find(action))) entry->setEnabled(enabled);
+}
+
+void WidgetControls::SetClipboardText(std::u16string_view text) {
+  QApplication::clipboard()->setText(ToQString(text));
+}
+
+LocalTime WidgetControls::Now() const {
+  return LocalTimeOf(QDateTime::currentDateTime(), QLocale());
 }
 
 void WidgetControls::ShowMessage(std::u16string_view text, std::u16string_view caption) {
-  if (message_hook_) {
-    message_hook_(text, caption);
-    return;
-  }
   QMessageBox box(QMessageBox::NoIcon, ToQString(caption), ToQString(text), QMessageBox::Ok,
                   &form_);
   // A message to read and close: no minimise or maximise in its title bar,
@@ -100,7 +117,5 @@ void WidgetControls::ShowMessage(std::u16string_view text, std::u16string_view c
   if (QAbstractButton* ok = box.button(QMessageBox::Ok)) ok->setIcon(QIcon());
   box.exec();
 }
-
-void WidgetControls::SetMessageHook(MessageHook hook) { message_hook_ = std::move(hook); }
 
 }  // namespace numoria

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QHash>
-#include <QString>
-#include <functional>
+#include <QObject>
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -12,34 +11,31 @@ class QWidget;
 
 namespace numoria {
 
-// The handlers' accessor over the real widgets, which it finds by object
-// name once, when the window has been built.
+// The handlers' accessor over the real widgets and actions, found by object
+// name (the control's name) when first used.
 class WidgetControls final : public Controls {
  public:
-  // Shows a message instead of the modal box (text, caption).
-  using MessageHook = std::function<void(std::u16string_view, std::u16string_view)>;
-
   explicit WidgetControls(QWidget& form);
 
-  [[nodiscard]] std::u16string Caption(std::u16string_view name) const override;
-  void SetCaption(std::u16string_view name, std::u16string_view caption) override;
-  [[nodiscard]] std::u16string Text(std::u16string_view name) const override;
-  void SetText(std::u16string_view name, std::u16string_view text) override;
-  [[nodiscard]] std::int16_t Value(std::u16string_view name) const override;
-  void SetMaxLength(std::u16string_view name, int max_length) override;
-  void SetFocus(std::u16string_view name) override;
+  [[nodiscard]] std::u16string Caption(Control control) const override;
+  void SetCaption(Control control, std::u16string_view caption) override;
+  [[nodiscard]] std::u16string Text(Control control) const override;
+  void SetText(Control control, std::u16string_view text) override;
+  [[nodiscard]] std::int16_t Value(Control control) const override;
+  void SetMaxLength(Control control, int max_length) override;
+  void SetFocus(Control control) override;
+  void SetToolTip(Control control, std::u16string_view tip) override;
+  void SetEnabled(Control action, bool enabled) override;
+  void SetClipboardText(std::u16string_view text) override;
   void ShowMessage(std::u16string_view text, std::u16string_view caption) override;
+  [[nodiscard]] LocalTime Now() const override;
 
-  // Replaces the modal message box, so that tests can read the message
-  // without anyone closing a box; an empty hook brings the box back.
-  void SetMessageHook(MessageHook hook);
+  // The widget or action of a control; nullptr for the timer.
+  [[nodiscard]] QObject* Find(Control control) const;
 
  private:
-  [[nodiscard]] QWidget* Find(std::u16string_view name) const;
-
   QWidget& form_;
-  QHash<QString, QWidget*> widgets_;
-  MessageHook message_hook_;
+  mutable std::array<QObject*, kControlCount> objects_{};
 };
 
 }  // namespace numoria

@@ -1,5 +1,6 @@
 #include "app/window_builder.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QHash>
 #include <QLineEdit>
@@ -58,9 +59,11 @@ void SetOpaqueBackground(QWidget& widget, const QColor& colour) {
 }
 
 [[nodiscard]] QLabel* MakeLabel(const ControlDescription& entry, QWidget* parent) {
-  const bool right = entry.alignment == window::Alignment::kRight;
-  QLabel* label = right ? new TailLabel(parent) : new QLabel(parent);
+  QLabel* label = entry.keeps_tail ? new TailLabel(parent) : new QLabel(parent);
   label->setTextFormat(Qt::PlainText);
+  if (entry.alignment == window::Alignment::kRight) {
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  }
   label->setText(ToQString(entry.caption));
   if (entry.border == window::Border::kFixedSingle) {
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -75,6 +78,11 @@ void SetOpaqueBackground(QWidget& widget, const QColor& colour) {
     const QColor back = ColourOf(entry.back);
     SetOpaqueBackground(*label, back.isValid() ? back : QApplication::palette().button().color());
   }
+  if (entry.copy != window::CopyRule::kNone) {
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setContextMenuPolicy(Qt::CustomContextMenu);
+  }
+  // Selecting with the mouse leaves the focus and the Tab order alone.
   label->setFocusPolicy(Qt::NoFocus);
   return label;
 }
@@ -114,10 +122,7 @@ void SetOpaqueBackground(QWidget& widget, const QColor& colour) {
 // full-width characters as ASCII and pastes without invisible edges; the
 // converter's output keeps what the user writes into it.
 [[nodiscard]] QLineEdit* MakeTextBox(const ControlDescription& entry, QWidget* parent) {
-  const TextBox::Input input = entry.name == u"Text3"   ? TextBox::Input::kAmount
-                               : entry.name == u"Text4" ? TextBox::Input::kAsTyped
-                                                        : TextBox::Input::kLine;
-  auto* edit = new TextBox(input, parent);
+  auto* edit = new TextBox(entry.input, parent);
   edit->setMaxLength(std::numeric_limits<int>::max());
   return edit;
 }
@@ -136,9 +141,36 @@ void SetOpaqueBackground(QWidget& widget, const QColor& colour) {
       return MakeScrollBar(entry, parent);
     case Kind::kForm:
     case Kind::kTimer:
+    case Kind::kAction:
       break;
   }
   return nullptr;
+}
+
+// An action of the window; a shortcut works in each widget the action is
+// added to.
+void AddAction(const ControlDescription& entry, QWidget& form) {
+  auto* action = new QAction(ToQString(entry.caption), &form);
+  action->setObjectName(ToQString(entry.name));
+  action->setEnabled(entry.enabled);
+  if (entry.shortcut.key != 0) {
+    Qt::KeyboardModifiers modifiers;
+    if (entry.shortcut.ctrl) modifiers |= Qt::ControlModifier;
+    if (entry.shortcut.shift) modifiers |= Qt::ShiftModifier;
+    action->setShortcut(QKeySequence(QKeyCombination(modifiers, Qt::Key(entry.shortcut.key))));
+    action->setShortcutContext(Qt::WidgetShortcut);
+  }
+}
+
+// Each control's menu entries head its context menu.
+void AddMenus(QWidget& form) {
+  for (const ControlDescription& entry : window::Description()) {
+    if (entry.menu.empty()) continue;
+    auto* widget = form.findChild<QWidget*>(ToQString(entry.name));
+    for (const Control action : entry.menu) {
+      widget->addAction(form.findChild<QAction*>(ToQString(window::Describe(action).name)));
+    }
+  }
 }
 
 void SetUpForm(const ControlDescription& entry, QWidget& form, FontMaker& fonts) {
@@ -186,6 +218,10 @@ void BuildWindow(QWidget& form) {
       AddTimer(entry, form);
       continue;
     }
+    if (entry.kind == Kind::kAction) {
+      AddAction(entry, form);
+      continue;
+    }
     QWidget* widget = MakeWidget(entry, by_name.value(ToQString(entry.parent), &form));
     widget->setObjectName(ToQString(entry.name));
     widget->setGeometry(PixelRect(entry.geometry));
@@ -198,6 +234,7 @@ void BuildWindow(QWidget& form) {
     by_name.insert(widget->objectName(), widget);
     if (entry.tab_index != window::kNoTabIndex) by_tab_index.emplace_back(entry.tab_index, widget);
   }
+  AddMenus(form);
   std::sort(by_tab_index.begin(), by_tab_index.end(),
             [](const auto& a, const auto& b) { return a.first < b.first; });
   ChainTabOrder(by_tab_index);

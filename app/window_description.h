@@ -1,13 +1,17 @@
 #pragma once
 
 // The window and every control on it as plain data: kind, parent, caption,
-// position and size in twips, tab index, font, colours and drawing flags.
-// Nothing here knows the toolkit; window_builder.cpp turns the table into
-// widgets, and tests read it without a display.
+// position and size in twips, tab index, font, colours, drawing flags, how a
+// text box stores what is typed, how a result label copies, and the actions
+// of the context menus. Nothing here knows the toolkit; each front-end turns
+// the table into its widgets, and tests read it without a display.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
+
+#include "app/control.h"
 
 namespace numoria::window {
 
@@ -20,7 +24,18 @@ inline constexpr int kNoTabIndex = -1;
 // 72 points an inch of 96 pixels.
 [[nodiscard]] constexpr int PixelSize(int point_tenths) { return point_tenths * 96 / 720; }
 
-enum class Kind : std::uint8_t { kForm, kFrame, kLabel, kTextBox, kButton, kHScrollBar, kTimer };
+// An action is an entry of the context menus of the controls that list it
+// in their `menu`.
+enum class Kind : std::uint8_t {
+  kForm,
+  kFrame,
+  kLabel,
+  kTextBox,
+  kButton,
+  kHScrollBar,
+  kTimer,
+  kAction
+};
 
 // Colours of the system scheme a control may take instead of a fixed one.
 enum class SystemColour : std::uint8_t { kButtonFace, kHighlightText };
@@ -65,7 +80,30 @@ struct Range {
 enum class Alignment : std::uint8_t { kLeft, kRight };
 enum class Border : std::uint8_t { kNone, kFixedSingle };
 
+// What a text box stores of what the user types or pastes.
+enum class Input : std::uint8_t {
+  kAsTyped,  // everything as it comes
+  kLine,     // full-width characters folded to ASCII, a paste on one line
+  kAmount,   // as kLine, and a paste loses currency marks and grouping commas
+};
+
+// What a label's copy action puts on the clipboard (app/copy_rules.h).
+enum class CopyRule : std::uint8_t {
+  kNone,          // the label does not copy
+  kWhole,         // its whole caption
+  kResultNumber,  // the number after "计算结果为: "
+  kCurrentPrice,  // the price without its "元"
+};
+
+// A key with Ctrl and Shift, as an action's shortcut: key 0 for none.
+struct Shortcut {
+  char16_t key = 0;  // the letter, upper case
+  bool ctrl = false;
+  bool shift = false;
+};
+
 struct ControlDescription {
+  Control id = Control::kForm1;
   std::u16string_view name;  // array members carry their index: "Digits(3)"
   Kind kind = Kind::kLabel;
   std::u16string_view parent;  // empty for the form itself
@@ -82,12 +120,24 @@ struct ControlDescription {
   std::u16string_view accessible_name;
   Range range;          // scroll bars
   int interval_ms = 0;  // timers
+  Input input = Input::kAsTyped;   // text boxes
+  CopyRule copy = CopyRule::kNone;  // labels; one that copies is selectable by mouse
+  bool keeps_tail = false;  // labels: a caption too long shows its end, cut at the left
+  std::span<const Control> menu;  // actions heading its context menu
+  Shortcut shortcut;              // actions: works in each control whose menu lists it
+  bool enabled = true;            // actions, at start
 };
 
-// Every control, parents before their children; the form comes first.
+// Every control, parents before their children, the form first; entry i
+// describes the control whose constant has the value i.
 [[nodiscard]] std::span<const ControlDescription> Description();
 
-// The entry of a control, or nullptr for an unknown name.
-[[nodiscard]] const ControlDescription* FindControl(std::u16string_view name);
+[[nodiscard]] const ControlDescription& Describe(Control control);
+
+// The control of a name ("Text3", "Digits(5)"); nullopt for any other.
+[[nodiscard]] std::optional<Control> ControlNamed(std::u16string_view name);
+
+// The control whose context menu lists the action; the first one if several do.
+[[nodiscard]] Control MenuHost(Control action);
 
 }  // namespace numoria::window

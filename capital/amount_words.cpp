@@ -5,10 +5,12 @@
 #include "capital/amount_words.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <system_error>
 
+#include "capital/capital.h"
 #include "textnum/char_class.h"
 
 namespace numoria {
@@ -26,10 +28,10 @@ void AppendGroup(std::u16string_view group, bool& zero_pending, std::u16string& 
       zero_pending = true;
       continue;
     }
-    if (zero_pending) out += kCapitalDigits[0];
+    if (zero_pending) out += CapitalDigit(0);
     zero_pending = false;
     out += DigitWord(group[i]);
-    out += kCapitalUnits[group.size() - 1 - i];
+    out += CapitalUnit(static_cast<std::int16_t>(group.size() - i));
   }
 }
 
@@ -43,8 +45,8 @@ AmountParts SplitAtPoint(std::u16string_view text) {
 
 bool AllDigits(std::u16string_view text) { return std::all_of(text.begin(), text.end(), IsDigit); }
 
-std::u16string_view DigitWord(char16_t digit) {
-  return kCapitalDigits[static_cast<std::size_t>(digit - u'0')];
+std::u16string DigitWord(char16_t digit) {
+  return CapitalDigit(static_cast<std::int16_t>(digit - u'0'));
 }
 
 std::u16string_view SignificantDigits(std::u16string_view digits) {
@@ -76,7 +78,7 @@ std::u16string IntegerWords(std::u16string_view digits, bool zero_pending) {
       continue;
     }
     AppendGroup(group, zero_pending, out);
-    out += kCapitalUnits[g * kGroupSize];
+    out += CapitalUnit(static_cast<std::int16_t>(g * kGroupSize + 1));
     zero_pending = false;
   }
   return out;

@@ -3,6 +3,7 @@
 
 #include "capital/capital.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -12,6 +13,13 @@
 
 namespace numoria {
 namespace {
+
+constexpr std::array<std::u16string_view, 10> kCapitalDigits = {
+    u"零", u"壹", u"贰", u"叁", u"肆", u"伍", u"陆", u"柒", u"捌", u"玖"};
+
+// Indexed by place - 1; the group units 万 and 亿 sit at every fourth entry.
+constexpr std::array<std::u16string_view, 10> kCapitalUnits = {
+    u"", u"拾", u"佰", u"仟", u"万", u"拾", u"佰", u"仟", u"亿", u"拾"};
 
 constexpr std::u16string_view kBadFormat = u"金额格式有误";
 constexpr std::u16string_view kOutOfRange = u"金额超出范围";
@@ -54,8 +62,12 @@ std::u16string CapitalAmount(std::u16string_view text) {
   return IntegerWords(significant, leading_zeros) + u"元" + FractionWords(fraction);
 }
 
-void Text3_Change(Controls& controls) {
-  controls.SetText(u"Text4", CapitalAmount(controls.Text(u"Text3")));
+std::u16string ChequeCopy(std::u16string_view form, bool with_currency) {
+  return with_currency ? u"人民币" + std::u16string(form) : std::u16string(form);
+}
+
+std::u16string ChequeTip(std::u16string_view form) {
+  return form.empty() ? std::u16string() : u"票据写法：" + std::u16string(form);
 }
 
 }  // namespace numoria

@@ -6,8 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "controls/controls.h"
-
 namespace numoria {
 
 // The capital numeral of a digit 0-9 ("零" ... "玖"); "" for anything else.
@@ -27,7 +25,11 @@ namespace numoria {
 // and two decimals, or an amount over 2147483647.
 [[nodiscard]] std::u16string ChequeAmount(std::u16string_view text);
 
-// Change handler of Text3: converts its text into Text4.
-void Text3_Change(Controls& controls);
+// What the cheque form's copy actions put on the clipboard: the form, with
+// "人民币" in front when asked for.
+[[nodiscard]] std::u16string ChequeCopy(std::u16string_view form, bool with_currency);
+
+// The capital amount's tooltip for a cheque form; empty for no form.
+[[nodiscard]] std::u16string ChequeTip(std::u16string_view form);
 
 }  // namespace numoria

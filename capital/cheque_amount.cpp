@@ -28,7 +28,7 @@ std::u16string ChequeAmount(std::u16string_view text) {
     out += DigitWord(jiao);
     out += u"角";
   } else if (fen != u'0' && has_yuan) {
-    out += kCapitalDigits[0];
+    out += CapitalDigit(0);
   }
   if (fen != u'0') {
     out += DigitWord(fen);

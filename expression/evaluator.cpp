@@ -58,7 +58,7 @@ static_assert(sizeof(Level) == 32);
 
 // -0 is the identity of +, and 1 × f is f: the first term and factor go
 // through the same operations as the later ones and keep their sign bit.
-[[nodiscard]] constexpr Level FreshLevel(Closing closing, Function function = Function::kSin,
+[[nodiscard]] constexpr Level FreshLevel(Closing closing, Function function = Function::kNone,
                                          double base = 0.0) noexcept {
   return {-0.0, 1.0, base, false, false, closing, function};
 }
@@ -110,7 +110,7 @@ class Evaluation {
  private:
   enum class Step : std::uint8_t { kFactor, kOperand, kClose, kDone, kFail };
 
-  Step EvalExpression(Closing closing, Function function = Function::kSin, double base = 0.0);
+  Step EvalExpression(Closing closing, Function function = Function::kNone, double base = 0.0);
   Step EvalSignedTerm();
   Step EvalSignedFactor();
   Step EvalFactor(double& value);
@@ -191,7 +191,7 @@ Evaluation::Step Evaluation::EvalFactor(double& value) {
 Evaluation::Step Evaluation::EvalFunctionOrGroup() {
   SkipBlanks(text_, pos_);
   Closing closing = Closing::kGroup;
-  Function function = Function::kSin;
+  Function function = Function::kNone;
   if (!MatchAt(text_, u'(', pos_)) {  // no name starts with "("
     const auto* name = std::find_if(
         expression::kFunctionNames.begin(), expression::kFunctionNames.end(),

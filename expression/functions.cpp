@@ -84,8 +84,9 @@ bool Apply(Function function, double v, double& result) noexcept {
       return ArcSine(v, result);
     case Function::kArccos:
       return ArcCosine(v, result);
+    case Function::kNone:
     case Function::kPow:
-      return false;  // two arguments: Power
+      return false;  // no function, or two arguments: Power
   }
   return std::isfinite(result);
 }

@@ -35,6 +35,7 @@ namespace numoria::expression {
 }
 
 enum class Function : std::uint8_t {
+  kNone,  // a plain group, no call
   kSin,
   kCos,
   kTan,

@@ -9,17 +9,14 @@
 namespace numoria {
 
 void Command1_Click(Controls& controls) {
-  std::u16string formula = controls.Text(u"Text1");
-  bool good = false;
-  double result = 0.0;
-  if (formula.size() <= kLongestFormula) {
-    // The evaluator reads names and X in capitals only; Text1 keeps what was typed.
-    for (char16_t& c : formula) {
-      if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
-    }
-    result = CalculateString(formula, good, 1.0);
+  std::u16string formula = controls.Text(Control::kText1);
+  // The evaluator reads names and X in capitals only; Text1 keeps what was typed.
+  for (char16_t& c : formula) {
+    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
   }
-  controls.SetCaption(u"Label2",
+  bool good = false;
+  const double result = CalculateString(formula, good, 1.0);
+  controls.SetCaption(Control::kLabel2,
                       good ? std::u16string(kResultPrefix) + NumberText(result) : u"公式有错误");
 }
 

@@ -27,6 +27,7 @@
 #include <string_view>
 
 #include "capital/capital.h"
+#include "capital/handlers.h"
 #include "fuzz/capital_reading.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/reference_number.h"
@@ -145,9 +146,9 @@ void CheckAmount(std::u16string_view input) {
   Check(numoria::CapitalAmount(input) == amount, "the same text converted differently", input);
 
   numoria::testing::FakeControls controls;
-  controls.SetText(u"Text3", input);
+  controls.SetText(numoria::Control::kText3, input);
   numoria::Text3_Change(controls);
-  Check(controls.Text(u"Text4") == amount, "Text3_Change wrote another text than CapitalAmount", input);
+  Check(controls.Text(numoria::Control::kText4) == amount, "Text3_Change wrote another text than CapitalAmount", input);
 
   const bool notice = amount == kFormatNotice || amount == kRangeNotice;
   if (!notice) {

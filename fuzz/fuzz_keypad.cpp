@@ -14,8 +14,9 @@
 // the operands or the operator. Every message box reads
 // "此操作产生如下错误：\r\n" and the description of a numbered error.
 //
-// Input: one key a byte, byte % 19: digits 0-9, then DotBttn, Plus, Minus,
-// Times, Div, Equals, PlusMinus, Over, clear. At most 4096 keys.
+// Input: one key a byte, byte % 19 in the order of KeypadKey: digits 0-9,
+// then DotBttn, Plus, Minus, Times, Div, Equals, PlusMinus, Over, clear. At
+// most 4096 keys.
 
 #include <algorithm>
 #include <array>
@@ -39,19 +40,29 @@ using numoria::fuzz::Bits;
 using numoria::fuzz::Check;
 
 constexpr std::size_t kMostKeys = 4096;
-constexpr std::u16string_view kDisplay = u"Display";
+constexpr numoria::Control kDisplay = numoria::Control::kDisplay;
 constexpr std::u16string_view kError = u"ERROR";
 constexpr std::u16string_view kErrorPrefix = u"此操作产生如下错误：\r\n";
 
-enum Key : std::uint8_t { kDot = 10, kPlus, kMinus, kTimes, kDiv, kEquals, kPlusMinus, kOver, kClear, kKeys };
+using numoria::KeypadKey;
+using numoria::Operator;
+constexpr std::uint8_t kDot = static_cast<std::uint8_t>(KeypadKey::kDot);
+constexpr std::uint8_t kPlus = static_cast<std::uint8_t>(KeypadKey::kPlus);
+constexpr std::uint8_t kDiv = static_cast<std::uint8_t>(KeypadKey::kDiv);
+constexpr std::uint8_t kEquals = static_cast<std::uint8_t>(KeypadKey::kEquals);
+constexpr std::uint8_t kPlusMinus = static_cast<std::uint8_t>(KeypadKey::kPlusMinus);
+constexpr std::uint8_t kOver = static_cast<std::uint8_t>(KeypadKey::kOver);
+constexpr std::uint8_t kClear = static_cast<std::uint8_t>(KeypadKey::kClear);
 
-constexpr std::array<std::u16string_view, 4> kOperators = {u"+", u"-", u"*", u"/"};
+// The operator each operator key stores, in the order of the keys.
+constexpr std::array<Operator, 4> kOperators = {Operator::kPlus, Operator::kMinus, Operator::kTimes,
+                                                Operator::kDiv};
 
 struct State {
   std::u16string display;
   double first;
   double second;
-  std::u16string pending;
+  Operator pending;
   bool start_new;
   std::size_t messages;
 };
@@ -59,21 +70,6 @@ struct State {
 [[nodiscard]] State Snapshot(const numoria::Keypad& keypad, const numoria::testing::FakeControls& controls) {
   return {controls.Caption(kDisplay), keypad.FirstOperand(), keypad.SecondOperand(),
           keypad.PendingOperator(), keypad.StartNewEntry(), controls.messages().size()};
-}
-
-void Press(numoria::Keypad& keypad, std::uint8_t key) {
-  switch (key) {
-    case kDot: keypad.DotBttn_Click(); break;
-    case kPlus: keypad.Plus_Click(); break;
-    case kMinus: keypad.Minus_Click(); break;
-    case kTimes: keypad.Times_Click(); break;
-    case kDiv: keypad.Div_Click(); break;
-    case kEquals: keypad.Equals_Click(); break;
-    case kPlusMinus: keypad.PlusMinus_Click(); break;
-    case kOver: keypad.Over_Click(); break;
-    case kClear: keypad.clear_Click(); break;
-    default: keypad.Digits_Click(static_cast<std::int16_t>(key)); break;
-  }
 }
 
 // The display's value; nullopt when it lies beyond the double range.
@@ -93,10 +89,10 @@ void Press(numoria::Keypad& keypad, std::uint8_t key) {
 // The result of the equals key; nullopt when it overflows.
 [[nodiscard]] std::optional<double> Result(const State& before, double second) {
   double result = 0;
-  if (before.pending == u"+") result = before.first + second;
-  if (before.pending == u"-") result = before.first - second;
-  if (before.pending == u"*") result = before.first * second;
-  if (before.pending == u"/" && second != 0) result = before.first / second;
+  if (before.pending == Operator::kPlus) result = before.first + second;
+  if (before.pending == Operator::kMinus) result = before.first - second;
+  if (before.pending == Operator::kTimes) result = before.first * second;
+  if (before.pending == Operator::kDiv && second != 0) result = before.first / second;
   return std::isfinite(result) ? std::optional(result) : std::nullopt;
 }
 
@@ -196,8 +192,9 @@ void CheckShape(const State& state, std::u16string_view anchor) {
             display.find_first_not_of(u"0123456789.", anchor.size()) == std::u16string::npos,
         "the display is not an anchor followed by typed digits", display);
   Check(display.find(u'.') == display.rfind(u'.'), "more than one point in the display", display);
-  Check(state.pending.empty() || std::find(kOperators.begin(), kOperators.end(), state.pending) != kOperators.end(),
-        "an unknown pending operator", state.pending);
+  Check(state.pending == Operator::kNone ||
+            std::find(kOperators.begin(), kOperators.end(), state.pending) != kOperators.end(),
+        "an unknown pending operator", display);
 }
 
 void CheckAnchor(std::u16string_view anchor) {
@@ -211,15 +208,12 @@ void CheckAnchor(std::u16string_view anchor) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   numoria::testing::FakeControls controls;
-  for (char16_t digit = 0; digit < 10; ++digit) {
-    controls.SetCaption(u"Digits(" + std::u16string(1, u'0' + digit) + u")", std::u16string(1, u'0' + digit));
-  }
   numoria::Keypad keypad(controls);
   std::u16string anchor;
   for (std::size_t i = 0; i < size && i < kMostKeys; ++i) {
-    const auto key = static_cast<std::uint8_t>(data[i] % kKeys);
+    const auto key = static_cast<std::uint8_t>(data[i] % numoria::kKeypadKeyCount);
     const State before = Snapshot(keypad, controls);
-    Press(keypad, key);
+    keypad.Press(static_cast<KeypadKey>(key));
     const State after = Snapshot(keypad, controls);
     CheckKey(key, before, after);
     CheckMessages(controls, before.messages);

@@ -8,7 +8,15 @@
 namespace numoria {
 namespace {
 
-constexpr std::u16string_view kDisplay = u"Display";
+constexpr bool KeysInOrder() {
+  for (std::size_t i = 0; i < kKeypadKeys.size(); ++i) {
+    if (static_cast<std::size_t>(kKeypadKeys[i].key) != i) return false;
+    if ((i <= 9) != (kKeypadKeys[i].click == nullptr)) return false;
+  }
+  return true;
+}
+static_assert(KeysInOrder());
+
 constexpr std::u16string_view kErrorText = u"ERROR";
 constexpr std::u16string_view kErrorPrefix = u"此操作产生如下错误：\r\n";
 constexpr std::u16string_view kTitle = u"Numoria";
@@ -22,30 +30,37 @@ constexpr std::u16string_view kTitle = u"Numoria";
   return result;
 }
 
-// The four operator texts are tested one by one; an empty operator, or "/"
-// by zero, leaves the result at 0.
-[[nodiscard]] double Apply(double first, std::u16string_view op, double second) {
-  double result = 0;
-  if (op == u"+") {
-    result = Checked(first + second);
+// No operator, or "/" by zero, leaves the result at 0.
+[[nodiscard]] double Apply(double first, Operator op, double second) {
+  switch (op) {
+    case Operator::kPlus:
+      return Checked(first + second);
+    case Operator::kMinus:
+      return Checked(first - second);
+    case Operator::kTimes:
+      return Checked(first * second);
+    case Operator::kDiv:
+      return second != 0 ? Checked(first / second) : 0;
+    case Operator::kNone:
+      break;
   }
-  if (op == u"-") {
-    result = Checked(first - second);
-  }
-  if (op == u"*") {
-    result = Checked(first * second);
-  }
-  if (op == u"/" && second != 0) {
-    result = Checked(first / second);
-  }
-  return result;
+  return 0;
 }
 
 }  // namespace
 
-std::u16string Keypad::Display() const { return controls_.Caption(kDisplay); }
+std::u16string Keypad::Display() const { return controls_.Caption(Control::kDisplay); }
 
-void Keypad::SetDisplay(std::u16string_view text) { controls_.SetCaption(kDisplay, text); }
+void Keypad::SetDisplay(std::u16string_view text) { controls_.SetCaption(Control::kDisplay, text); }
+
+void Keypad::Press(KeypadKey key) {
+  const KeypadKeyInfo& info = Info(key);
+  if (info.click == nullptr) {
+    Digits_Click(static_cast<std::int16_t>(key));
+  } else {
+    (this->*info.click)();
+  }
+}
 
 void Keypad::ReportError(const RuntimeError& error) {
   std::u16string message(kErrorPrefix);
@@ -76,7 +91,7 @@ void Keypad::DotBttn_Click() {
   }
 }
 
-void Keypad::StoreOperator(std::u16string_view op) {
+void Keypad::StoreOperator(Operator op) {
   try {
     first_operand_ = NumericValue(Display());
   } catch (const RuntimeError& error) {
@@ -89,10 +104,10 @@ void Keypad::StoreOperator(std::u16string_view op) {
   SetDisplay(u"");
 }
 
-void Keypad::Plus_Click() { StoreOperator(u"+"); }
-void Keypad::Minus_Click() { StoreOperator(u"-"); }
-void Keypad::Times_Click() { StoreOperator(u"*"); }
-void Keypad::Div_Click() { StoreOperator(u"/"); }
+void Keypad::Plus_Click() { StoreOperator(Operator::kPlus); }
+void Keypad::Minus_Click() { StoreOperator(Operator::kMinus); }
+void Keypad::Times_Click() { StoreOperator(Operator::kTimes); }
+void Keypad::Div_Click() { StoreOperator(Operator::kDiv); }
 
 void Keypad::Equals_Click() {
   try {

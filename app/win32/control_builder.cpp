@@ -1,6 +1,7 @@
 #include "app/win32/control_builder.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "app/win32/dpi.h"
 #include "app/win32/frame.h"
@@ -36,6 +37,7 @@ struct WindowKind {
       return {L"SCROLLBAR", kChild | WS_TABSTOP | SBS_HORZ, 0};
     case Kind::kForm:
     case Kind::kTimer:
+    case Kind::kAction:
       break;
   }
   return {nullptr, 0, 0};
@@ -62,9 +64,9 @@ void SetUp(const ControlWindow& control) {
 const window::Font& EffectiveFont(const window::ControlDescription& entry) {
   const window::ControlDescription* at = &entry;
   while (at->font.face.empty() && !at->parent.empty()) {
-    const window::ControlDescription* parent = window::FindControl(at->parent);
-    if (parent == nullptr) break;
-    at = parent;
+    const std::optional<Control> parent = window::ControlNamed(at->parent);
+    if (!parent) break;
+    at = &window::Describe(*parent);
   }
   return at->font;
 }

@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "app/win32/clipboard.h"
-#include "keypad/key_map.h"
+#include "app/window_description.h"
+#include "app/window_model.h"
 
 namespace numoria::win32 {
 namespace {
@@ -38,24 +38,28 @@ void KeypadKeys::Attach(HWND button) {
   SetWindowSubclass(button, Proc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
-bool KeypadKeys::IsCopy(const MSG& key) const {
-  return key.message == WM_KEYDOWN && key.wParam == 'C' && KeyDown(VK_CONTROL) &&
-         !KeyDown(VK_SHIFT) && !KeyDown(VK_MENU);
-}
-
-HWND KeypadKeys::Target(const MSG& key) const {
-  // A key held with Ctrl or Alt is a shortcut, not a keypad key.
-  if (KeyDown(VK_CONTROL) || KeyDown(VK_MENU)) return nullptr;
-  std::u16string_view control;
+std::optional<Control> KeypadKeys::Target(HWND button, const MSG& key) const {
+  const std::optional<Control> focused = controls_.ControlOf(button);
+  if (!focused || (key.message != WM_KEYDOWN && key.message != WM_CHAR)) return std::nullopt;
+  KeyStroke stroke;
+  stroke.command = KeyDown(VK_CONTROL) || KeyDown(VK_MENU);
   if (key.message == WM_KEYDOWN) {
-    control = KeypadControlForKey(0, NamedKeyOf(key.wParam), false);
-  } else if (key.message == WM_CHAR) {
-    control = KeypadControlForKey(static_cast<char16_t>(key.wParam), NamedKey::kNone, number_pad_);
+    stroke.named = NamedKeyOf(key.wParam);
+    stroke.copy = key.wParam == 'C' && KeyDown(VK_CONTROL) && !KeyDown(VK_SHIFT) && !KeyDown(VK_MENU);
+  } else {
+    stroke.typed = static_cast<char16_t>(key.wParam);
+    stroke.number_pad = number_pad_;
   }
-  return control.empty() ? nullptr : controls_.Find(control);
+  if (stroke.typed == 0 && stroke.named == NamedKey::kNone && !stroke.copy) return std::nullopt;
+  return WindowModel::KeyTarget(*focused, stroke);
 }
 
-void KeypadKeys::Press(HWND key) {
+void KeypadKeys::Press(Control target) {
+  const HWND key = controls_.Find(target);
+  if (window::Describe(target).kind != window::Kind::kButton || key == nullptr) {
+    host_.Dispatch(target, Event::kClick);
+    return;
+  }
   // Clicked without taking the focus from the key that has it, and shown
   // pressed for a moment.
   SendMessageW(GetParent(key), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(key), BN_CLICKED),
@@ -67,25 +71,19 @@ void KeypadKeys::Press(HWND key) {
 LRESULT CALLBACK KeypadKeys::Proc(HWND button, UINT message, WPARAM wparam, LPARAM lparam,
                                   UINT_PTR, DWORD_PTR self_data) {
   auto& self = *reinterpret_cast<KeypadKeys*>(self_data);
-  const MSG key{button, message, wparam, lparam, 0, {}};
   switch (message) {
     case WM_GETDLGCODE:
       // The keypad's keys are the button's, not the dialog navigation's.
       if (const auto* asked = reinterpret_cast<const MSG*>(lparam);
-          asked != nullptr && (self.Target(*asked) != nullptr || self.IsCopy(*asked))) {
+          asked != nullptr && self.Target(button, *asked)) {
         return DLGC_WANTMESSAGE | DefSubclassProc(button, message, wparam, lparam);
       }
       break;
     case WM_KEYDOWN:
-      self.number_pad_ = OnNumberPad(wparam);
-      if (self.IsCopy(key)) {
-        SetClipboardText(button, self.controls_.Caption(u"Display"));
-        return 0;
-      }
-      [[fallthrough]];
     case WM_CHAR:
-      if (const HWND target = self.Target(key)) {
-        self.Press(target);
+      if (message == WM_KEYDOWN) self.number_pad_ = OnNumberPad(wparam);
+      if (const auto target = self.Target(button, MSG{button, message, wparam, lparam, 0, {}})) {
+        self.Press(*target);
         return 0;
       }
       break;

@@ -4,13 +4,12 @@
 
 #include <algorithm>
 
-#include "app/win32/copy_menus.h"
 #include "app/win32/dpi.h"
 #include "app/win32/frame.h"
 #include "app/win32/labels.h"
 #include "app/win32/resource_ids.h"
+#include "app/win32/text_box.h"
 #include "app/win32/wide.h"
-#include "capital/capital.h"
 
 namespace numoria::win32 {
 namespace {
@@ -20,18 +19,23 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
 [[nodiscard]] const window::ControlDescription& Form() { return window::Description().front(); }
 
-[[nodiscard]] HWND MakeTip(HWND form, HWND tool) {
-  const HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form,
-                                   nullptr, nullptr, nullptr);
-  TTTOOLINFOW info{};
-  info.cbSize = sizeof info;
-  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  info.hwnd = form;
-  info.uId = reinterpret_cast<UINT_PTR>(tool);
-  info.lpszText = const_cast<wchar_t*>(L"");
-  SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-  return tip;
+[[nodiscard]] HWND MakeTipWindow(HWND form) {
+  return CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX,
+                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr,
+                         nullptr, nullptr);
+}
+
+// Whether activation went to another window of the program, not to one of
+// its message boxes nor to another program.
+[[nodiscard]] bool OwnWindow(HWND window) {
+  DWORD process = 0;
+  if (window == nullptr || GetWindowThreadProcessId(window, &process) == 0 ||
+      process != GetCurrentProcessId()) {
+    return false;
+  }
+  wchar_t class_name[16]{};
+  GetClassNameW(window, class_name, 16);
+  return std::wstring_view(class_name) != L"#32770";
 }
 
 }  // namespace
@@ -72,7 +76,7 @@ MainWindow::MainWindow(HWND window, HINSTANCE instance)
       controls_(window),
       model_(controls_),
       background_(instance),
-      keypad_keys_(controls_) {}
+      keypad_keys_(controls_, *this) {}
 
 LRESULT CALLBACK MainWindow::Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
@@ -102,10 +106,10 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       OnHScroll(wparam, reinterpret_cast<HWND>(lparam));
       return 0;
     case WM_TIMER:
-      if (wparam == kClockTimer) model_.Dispatch(u"Timer1", Event::kTimer);
+      if (wparam == kClockTimer) model_.Dispatch(Control::kTimer1, Event::kTimer);
       return 0;
     case WM_ACTIVATE:
-      OnActivate(wparam);
+      OnActivate(wparam, reinterpret_cast<HWND>(lparam));
       return 0;
     case WM_CONTEXTMENU:
       OnContextMenu(reinterpret_cast<HWND>(wparam), lparam);
@@ -130,52 +134,41 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
 
 void MainWindow::OnCreate() {
   background_.SetDpi(dpi_);
+  controls_.SetTipWindow(MakeTipWindow(window_));
   children_ = CreateControls(window_, instance_);
+  const std::u16string_view keypad = window::Describe(Control::kFrame1).name;
   for (const ControlWindow& child : children_) {
-    controls_.Add(child.entry->name, child.window);
+    controls_.Add(child.entry->id, child.window);
     accessible_names_.Name(child.window, child.entry->accessible_name);
-  }
-  const HWND amount = controls_.Find(u"Text3");
-  text_boxes_[u"Text1"] = {TextBoxOptions::Input::kLine, nullptr};
-  text_boxes_[u"Text2"] = {TextBoxOptions::Input::kLine, nullptr};
-  text_boxes_[u"Text3"] = {TextBoxOptions::Input::kAmount, amount};
-  text_boxes_[u"Text4"] = {TextBoxOptions::Input::kAsTyped, amount};
-  for (const auto& [name, options] : text_boxes_) MakeTextBox(controls_.Find(name), options);
-  for (const ControlWindow& child : children_) {
-    if (child.entry->kind == window::Kind::kButton && child.entry->parent == u"Frame1") {
+    if (child.entry->kind == window::Kind::kTextBox) MakeTextBox(child.window, child.entry->id, *this);
+    if (child.entry->kind == window::Kind::kButton && child.entry->parent == keypad) {
       keypad_keys_.Attach(child.window);
     }
   }
-  cheque_tip_ = MakeTip(window_, controls_.Find(u"Text4"));
   LayOut(children_, fonts_, dpi_);
   const window::Twips& client = Form().geometry;
   const SIZE outer = OuterSize(Scale(client.width, dpi_), Scale(client.height, dpi_), kStyle, dpi_);
   SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  const auto timer = std::find_if(window::Description().begin(), window::Description().end(),
-                                  [](const auto& c) { return c.kind == window::Kind::kTimer; });
-  if (timer != window::Description().end()) {
-    SetTimer(window_, kClockTimer, static_cast<UINT>(timer->interval_ms), nullptr);
-  }
+  SetTimer(window_, kClockTimer, static_cast<UINT>(window::Describe(Control::kTimer1).interval_ms),
+           nullptr);
 }
 
 const window::ControlDescription* MainWindow::EntryOf(HWND control) const {
-  const auto it = std::find_if(children_.begin(), children_.end(),
-                               [&](const ControlWindow& c) { return c.window == control; });
-  return it != children_.end() ? it->entry : nullptr;
+  const std::optional<Control> found = controls_.ControlOf(control);
+  return found ? &window::Describe(*found) : nullptr;
 }
 
-void MainWindow::Dispatch(HWND control, Event event) {
-  if (const window::ControlDescription* entry = EntryOf(control)) {
-    model_.Dispatch(entry->name, event);
-    if (entry->name == u"Text3") UpdateChequeTip();
+void MainWindow::DispatchFrom(HWND control, Event event) {
+  if (const std::optional<Control> found = controls_.ControlOf(control)) {
+    model_.Dispatch(*found, event);
   }
 }
 
 void MainWindow::OnCommand(WPARAM wparam, LPARAM lparam) {
   const auto control = reinterpret_cast<HWND>(lparam);
   if (control == nullptr) return;
-  if (HIWORD(wparam) == BN_CLICKED) Dispatch(control, Event::kClick);
-  if (HIWORD(wparam) == EN_CHANGE) Dispatch(control, Event::kChange);
+  if (HIWORD(wparam) == BN_CLICKED) DispatchFrom(control, Event::kClick);
+  if (HIWORD(wparam) == EN_CHANGE) DispatchFrom(control, Event::kChange);
 }
 
 // A completed change only: an arrow or trough click, a key, or the release of
@@ -199,29 +192,26 @@ void MainWindow::OnHScroll(WPARAM wparam, HWND bar) {
   next = std::clamp(next, range.minimum, range.maximum);
   if (next == now) return;
   SendMessageW(bar, SBM_SETPOS, static_cast<WPARAM>(next), TRUE);
-  Dispatch(bar, Event::kChange);
+  DispatchFrom(bar, Event::kChange);
 }
 
-// Activate runs when the window first becomes active; afterwards activation
-// only gives the focus back to the control that had it.
-void MainWindow::OnActivate(WPARAM wparam) {
+// The model decides when Activate runs; otherwise activation gives the focus
+// back to the control that had it.
+void MainWindow::OnActivate(WPARAM wparam, HWND other) {
   if (LOWORD(wparam) == WA_INACTIVE) {
     const HWND focus = GetFocus();
     if (focus != nullptr && IsChild(window_, focus)) focus_before_ = focus;
+    model_.Deactivated(OwnWindow(other));
     return;
   }
-  if (!activated_before_) {
-    activated_before_ = true;
-    model_.Dispatch(Form().name, Event::kActivate);
-  } else if (focus_before_ != nullptr && IsWindow(focus_before_)) {
-    SetFocus(focus_before_);
-  }
+  if (focus_before_ != nullptr && IsWindow(focus_before_)) SetFocus(focus_before_);
+  model_.Activated();
 }
 
 void MainWindow::OnContextMenu(HWND target, LPARAM at) {
-  const window::ControlDescription* entry = EntryOf(target);
-  if (entry == nullptr) return;
-  if (const NumberRule rule = CopyRule(entry->name)) ShowLabelMenu(target, rule, at);
+  if (const std::optional<Control> control = controls_.ControlOf(target)) {
+    ShowActionMenu(target, *control, at, *this);
+  }
 }
 
 void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
@@ -243,18 +233,6 @@ void MainWindow::EraseBackground(HDC dc) {
   RECT client;
   GetClientRect(window_, &client);
   background_.Paint(dc, client, 0, 0);
-}
-
-// Text4's tooltip shows the amount's cheque form while it has one.
-void MainWindow::UpdateChequeTip() {
-  const std::u16string form = ChequeAmount(controls_.Text(u"Text3"));
-  cheque_tip_text_ = form.empty() ? std::wstring() : L"票据写法：" + Wide(form);
-  TTTOOLINFOW info{};
-  info.cbSize = sizeof info;
-  info.hwnd = window_;
-  info.uId = reinterpret_cast<UINT_PTR>(controls_.Find(u"Text4"));
-  info.lpszText = cheque_tip_text_.data();
-  SendMessageW(cheque_tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 }  // namespace numoria::win32

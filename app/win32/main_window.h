@@ -10,28 +10,28 @@
 //                                  (BN_CLICKED, EN_CHANGE, WM_HSCROLL,
 //                                  WM_TIMER, WM_ACTIVATE) becomes one call,
 //                                  model.Dispatch(control, event);
-//   4. model_glue.cpp              the binding table runs the toolkit-free
+//   4. app/window_model.cpp        the binding table runs the toolkit-free
 //                                  handler (keypad/, expression/, capital/,
-//                                  discount/, app/activate.cpp, clock.cpp);
+//                                  discount/, app/activate.cpp, app/timer.cpp);
 //   5. window_controls.cpp         the Controls accessor the handler writes
 //                                  through: the windows show the new texts.
 // Frames (frame.cpp) and labels (labels.cpp) are drawn by the program; text
-// boxes (text_box.cpp) and keypad keys (keypad_keys.cpp) are subclassed.
+// boxes (text_box.cpp) and keypad keys (keypad_keys.cpp) are subclassed;
+// context menus list the description's actions (actions.cpp).
 
 #include <windows.h>
 
-#include <map>
 #include <memory>
 #include <vector>
 
 #include "app/win32/accessibility.h"
+#include "app/win32/actions.h"
 #include "app/win32/background.h"
 #include "app/win32/control_builder.h"
 #include "app/win32/fonts.h"
 #include "app/win32/keypad_keys.h"
-#include "app/win32/model_glue.h"
-#include "app/win32/text_box.h"
 #include "app/win32/window_controls.h"
+#include "app/window_model.h"
 
 namespace numoria::win32 {
 
@@ -41,13 +41,16 @@ inline constexpr wchar_t kMainWindowClass[] = L"NumoriaWindow";
 // common controls; once per process, before the first window.
 void RegisterWindowClasses(HINSTANCE instance);
 
-class MainWindow {
+class MainWindow final : public ActionHost {
  public:
   // Creates and shows the window; it lives until it is closed.
   static HWND Create(HINSTANCE instance, int show);
 
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
+
+  void Dispatch(Control control, Event event) override { model_.Dispatch(control, event); }
+  [[nodiscard]] bool Enabled(Control action) const override { return controls_.Enabled(action); }
 
  private:
   friend void RegisterWindowClasses(HINSTANCE instance);
@@ -59,29 +62,24 @@ class MainWindow {
   void OnCreate();
   void OnCommand(WPARAM wparam, LPARAM lparam);
   void OnHScroll(WPARAM wparam, HWND bar);
-  void OnActivate(WPARAM wparam);
+  void OnActivate(WPARAM wparam, HWND other);
   void OnContextMenu(HWND target, LPARAM at);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   void OnDpiChanged(UINT dpi, const RECT& suggested);
   void EraseBackground(HDC dc);
-  void Dispatch(HWND control, Event event);
-  void UpdateChequeTip();
+  void DispatchFrom(HWND control, Event event);
   [[nodiscard]] const window::ControlDescription* EntryOf(HWND control) const;
 
   HWND window_;
   HINSTANCE instance_;
   UINT dpi_;
   WindowControls controls_;
-  Model model_;
+  WindowModel model_;
   FontCache fonts_;
   Background background_;
   KeypadKeys keypad_keys_;
   AccessibleNames accessible_names_;
   std::vector<ControlWindow> children_;
-  std::map<std::u16string_view, TextBoxOptions> text_boxes_;
-  HWND cheque_tip_ = nullptr;
-  std::wstring cheque_tip_text_;
-  bool activated_before_ = false;
   HWND focus_before_ = nullptr;
 };
 

@@ -1,21 +1,27 @@
 #include "app/win32/text_box.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <algorithm>
 
 #include "app/win32/clipboard.h"
 #include "app/win32/wide.h"
-#include "capital/capital.h"
+#include "app/window_description.h"
 #include "textnum/typed_text.h"
 
 namespace numoria::win32 {
 namespace {
 
+using window::Input;
+
 constexpr UINT_PTR kSubclassId = 1;
 
-[[nodiscard]] bool KeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+struct Box {
+  Control control;
+  ActionHost* host;
+};
+
+[[nodiscard]] Input InputOf(Control control) { return window::Describe(control).input; }
 
 [[nodiscard]] std::pair<DWORD, DWORD> Selection(HWND edit) {
   DWORD start = 0;
@@ -24,17 +30,21 @@ constexpr UINT_PTR kSubclassId = 1;
   return {start, end};
 }
 
-[[nodiscard]] char16_t Stored(char16_t typed, const TextBoxOptions& options) {
-  if (options.input == TextBoxOptions::Input::kAsTyped) return typed;
-  return FoldFullWidth(std::u16string_view(&typed, 1)).front();
+[[nodiscard]] bool Writable(HWND edit) {
+  return (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY) == 0;
+}
+
+[[nodiscard]] WPARAM Stored(WPARAM typed, Input input) {
+  if (input == Input::kAsTyped) return typed;
+  const auto c = static_cast<char16_t>(typed);
+  return FoldFullWidth(std::u16string_view(&c, 1)).front();
 }
 
 // A paste as the box stores it, cut to the room its limit leaves.
-void PasteCleaned(HWND edit, const TextBoxOptions& options) {
-  if ((GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY) != 0) return;
+void PasteCleaned(HWND edit, Input input) {
+  if (!Writable(edit)) return;
   const std::u16string pasted = ClipboardText(edit);
-  std::u16string stored = options.input == TextBoxOptions::Input::kAmount ? PastedAmount(pasted)
-                                                                           : PastedLine(pasted);
+  std::u16string stored = input == Input::kAmount ? PastedAmount(pasted) : PastedLine(pasted);
   const auto [start, end] = Selection(edit);
   const auto length = static_cast<std::size_t>(GetWindowTextLengthW(edit));
   const auto limit = static_cast<std::size_t>(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0));
@@ -45,51 +55,39 @@ void PasteCleaned(HWND edit, const TextBoxOptions& options) {
   SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Wide(stored).c_str()));
 }
 
-void CopyCheque(HWND edit, const TextBoxOptions& options, bool with_currency) {
-  if (options.cheque_amount == nullptr) return;
-  const std::u16string text = ChequeText(options.cheque_amount, with_currency);
-  if (!text.empty()) SetClipboardText(edit, text);
-}
-
-void ShowMenu(HWND edit, const TextBoxOptions& options, LPARAM at) {
-  POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
-  if (at == -1) {  // from the keyboard: at the box
-    point = {0, 0};
-    ClientToScreen(edit, &point);
-  }
+void ShowMenu(HWND edit, const Box& box, LPARAM at) {
   SetFocus(edit);
-  const Menu menu = TextBoxMenu(edit, options);
-  const UINT command = static_cast<UINT>(TrackPopupMenu(
+  const Menu menu = TextBoxMenu(edit, box.control, *box.host);
+  const POINT point = MenuPoint(edit, at);
+  const auto command = static_cast<UINT>(TrackPopupMenu(
       menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, point.x, point.y, 0, edit, nullptr));
-  if (command != 0) RunTextBoxCommand(edit, options, command);
+  if (command != 0) RunTextBoxCommand(edit, command, *box.host);
 }
 
 LRESULT CALLBACK TextBoxProc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                              DWORD_PTR data) {
-  const auto& options = *reinterpret_cast<const TextBoxOptions*>(data);
-  const bool cheque_keys = options.cheque_amount != nullptr && KeyDown(VK_CONTROL) &&
-                           KeyDown(VK_SHIFT) && !KeyDown(VK_MENU);
+  const Box& box = *reinterpret_cast<const Box*>(data);
   switch (message) {
     case WM_KEYDOWN:
-      if (cheque_keys && wparam == 'C') {
-        CopyCheque(edit, options, false);
-        return 0;
-      }
+      if (RunShortcut(box.control, wparam, *box.host)) return 0;
       break;
     case WM_CHAR:
-    case WM_IME_CHAR:
-      // Ctrl+Shift+C types Ctrl+C's character, which would copy the selection.
-      if (cheque_keys && wparam == 0x03) return 0;
-      return DefSubclassProc(edit, WM_CHAR, Stored(static_cast<char16_t>(wparam), options), lparam);
+    case WM_IME_CHAR: {
+      // A shortcut's Ctrl+letter also types a control character, which the
+      // box would take as its own command (Ctrl+C copies the selection).
+      if (wparam >= 1 && wparam <= 26 && ShortcutAction(box.control, wparam + 'A' - 1)) return 0;
+      return DefSubclassProc(edit, WM_CHAR, Stored(wparam, InputOf(box.control)), lparam);
+    }
     case WM_PASTE:
-      if (options.input == TextBoxOptions::Input::kAsTyped) break;
-      PasteCleaned(edit, options);
+      if (InputOf(box.control) == Input::kAsTyped) break;
+      PasteCleaned(edit, InputOf(box.control));
       return 0;
     case WM_CONTEXTMENU:
-      ShowMenu(edit, options, lparam);
+      ShowMenu(edit, box, lparam);
       return 0;
     case WM_NCDESTROY:
       RemoveWindowSubclass(edit, TextBoxProc, kSubclassId);
+      delete &box;
       break;
     default:
       break;
@@ -103,28 +101,18 @@ void Append(HMENU menu, UINT command, const wchar_t* text, bool enabled) {
 
 }  // namespace
 
-void MakeTextBox(HWND edit, const TextBoxOptions& options) {
-  SetWindowSubclass(edit, TextBoxProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&options));
+void MakeTextBox(HWND edit, Control control, ActionHost& host) {
+  SetWindowSubclass(edit, TextBoxProc, kSubclassId, reinterpret_cast<DWORD_PTR>(new Box{control, &host}));
 }
 
-std::u16string ChequeText(HWND amount, bool with_currency) {
-  const std::u16string form = ChequeAmount(WindowText(amount));
-  if (form.empty() || !with_currency) return form;
-  return u"人民币" + form;
-}
-
-Menu TextBoxMenu(HWND edit, const TextBoxOptions& options) {
+Menu TextBoxMenu(HWND edit, Control control, ActionHost& host) {
+  host.Dispatch(control, Event::kMenu);
   Menu menu(CreatePopupMenu());
   const HMENU m = menu.get();
-  if (options.cheque_amount != nullptr) {
-    const bool cheque = !ChequeText(options.cheque_amount, false).empty();
-    Append(m, kCopyCheque, L"复制票据金额\tCtrl+Shift+C", cheque);
-    Append(m, kCopyChequeWithCurrency, L"复制票据金额（含人民币）", cheque);
-    AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-  }
+  AppendActions(m, control, host, true);
   const auto [start, end] = Selection(edit);
   const bool selected = start != end;
-  const bool writable = (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY) == 0;
+  const bool writable = Writable(edit);
   Append(m, kUndo, L"撤销(&U)\tCtrl+Z", writable && SendMessageW(edit, EM_CANUNDO, 0, 0) != 0);
   AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
   Append(m, kCut, L"剪切(&T)\tCtrl+X", writable && selected);
@@ -136,12 +124,9 @@ Menu TextBoxMenu(HWND edit, const TextBoxOptions& options) {
   return menu;
 }
 
-void RunTextBoxCommand(HWND edit, const TextBoxOptions& options, UINT command) {
+void RunTextBoxCommand(HWND edit, UINT command, ActionHost& host) {
+  if (RunAction(command, host)) return;
   switch (command) {
-    case kCopyCheque:
-    case kCopyChequeWithCurrency:
-      CopyCheque(edit, options, command == kCopyChequeWithCurrency);
-      break;
     case kUndo:
       SendMessageW(edit, WM_UNDO, 0, 0);
       break;

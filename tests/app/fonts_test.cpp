@@ -57,7 +57,7 @@ TEST_F(FontsTest, DisplayShowsTheWidestNumbersWhole) {
   for (const char16_t* text : {u"-1.79769313486231E+308", u"-1.23456789012346E+100",
                                u"-8.88888888888888E+288", u"-4.44444444444444E-244"}) {
     SCOPED_TRACE(QString::fromUtf16(text).toStdString());
-    window_->controls().SetCaption(u"Display", text);
+    SetCaption(u"Display", text);
     EXPECT_LE(display->fontMetrics().horizontalAdvance(QString::fromUtf16(text)), area.width());
     EXPECT_GT(Changed(display->grab().toImage(), empty).left(), area.left() * empty.devicePixelRatio());
   }

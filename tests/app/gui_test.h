@@ -22,6 +22,8 @@
 
 #include "app/main_window.h"
 #include "app/qt_text.h"
+#include "app/widget_controls.h"
+#include "app/window_description.h"
 
 namespace numoria::testing {
 
@@ -81,6 +83,13 @@ class GuiTest : public ::testing::Test {
     T* child = window_->findChild<T*>(ToQString(name));
     EXPECT_NE(child, nullptr) << ToQString(name).toStdString();
     return child;
+  }
+
+  // Writes a caption as the handlers do.
+  void SetCaption(std::u16string_view name, std::u16string_view caption) const {
+    const auto control = window::ControlNamed(name);
+    ASSERT_TRUE(control.has_value()) << ToQString(name).toStdString();
+    window_->controls().SetCaption(*control, caption);
   }
 
   // The caption of a label, the text of a text box.

@@ -1,7 +1,8 @@
 
-#include "app/bindings.h"
+#include "app/signal_bindings.h"
 #include "app/widget_controls.h"
 #include "app/window_builder.h"
+#include "app/window_model.h"
 #include "gui_test.h"
 
 namespace numoria::testing {
@@ -13,8 +14,8 @@ TEST_F(ToolsTest, EveryBindingFindsItsControl) {
   QWidget form;
   BuildWindow(form);
   WidgetControls controls(form);
-  Keypad keypad(controls);
-  const EventBindings bindings(form, {controls, keypad});
+  WindowModel model(controls);
+  const SignalBindings bindings(form, controls, model);
   EXPECT_TRUE(bindings.Unbound().empty());
 }
 

@@ -27,18 +27,22 @@ TEST_F(WindowTest, EveryControlWhereTheDescriptionPutsIt) {
   EXPECT_EQ(window_->objectName(), QStringLiteral("Form1"));
   EXPECT_EQ(window_->windowTitle(), QStringLiteral("Numoria"));
   EXPECT_EQ(window_->size(), QSize(634, 407));
-  EXPECT_EQ(window::Description().size(), 47U);  // the form, 45 controls, the timer
+  // The form, 45 controls, the timer and five actions.
+  EXPECT_EQ(window::Description().size(), 52U);
   for (const window::ControlDescription& entry : window::Description()) {
     SCOPED_TRACE(ToQString(entry.name).toStdString());
-    EXPECT_EQ(window::FindControl(entry.name), &entry);
-    if (entry.kind == window::Kind::kForm || entry.kind == window::Kind::kTimer) continue;
+    EXPECT_EQ(window::ControlNamed(entry.name), entry.id);
+    if (entry.kind == window::Kind::kForm || entry.kind == window::Kind::kTimer ||
+        entry.kind == window::Kind::kAction) {
+      continue;
+    }
     const QWidget* widget = Find(entry.name);
     ASSERT_NE(widget, nullptr);
     EXPECT_EQ(widget->geometry(), PixelRect(entry.geometry));
     EXPECT_EQ(widget->parentWidget()->objectName(), ToQString(entry.parent));
   }
   for (const std::u16string_view name : {u"Digits", u"Digits(10)", u"display", u""}) {
-    EXPECT_EQ(window::FindControl(name), nullptr) << ToQString(name).toStdString();
+    EXPECT_EQ(window::ControlNamed(name), std::nullopt) << ToQString(name).toStdString();
   }
   // clang-format off
   const struct { std::u16string_view name; QRect at; } kPlaces[] = {
@@ -103,7 +107,7 @@ TEST_F(WindowTest, AutoSizeLabelFollowsItsCaptionFromAFixedCorner) {
       {u"计算结果为: 7", true}, {u"计算结果为: 0.333333333333333", true}, {u"公式有错误", false}};
   for (const auto& [caption, wider] : kSteps) {
     SCOPED_TRACE(ToQString(caption).toStdString());
-    window_->controls().SetCaption(u"Label2", caption);
+    SetCaption(u"Label2", caption);
     EXPECT_EQ(label->pos(), QPoint(16, 24));
     EXPECT_EQ(label->size(), label->sizeHint());
     EXPECT_EQ(label->width() > last_width, wider);
@@ -164,12 +168,12 @@ TEST_F(WindowTest, LabelsBreakOnlyAtBlanksOntoLinesTheyShow) {
       Use(u"HScroll1", "[0]");
       Use(u"HScroll1", c.value);
     } else {
-      window_->controls().SetCaption(c.label, c.caption);
+      SetCaption(c.label, c.caption);
     }
     auto* label = Find<QLabel>(c.label);
     ASSERT_EQ(label->text(), ToQString(c.caption));
     const QImage shown = label->grab().toImage();
-    window_->controls().SetCaption(c.label, c.start);
+    SetCaption(c.label, c.start);
     EXPECT_TRUE(SameLeftOf(shown, label->grab().toImage(),
                            label->fontMetrics().horizontalAdvance(ToQString(c.start))));
   }
@@ -258,7 +262,7 @@ TEST_F(WindowTest, EveryControlHasAnAccessibleName) {
   };
   for (const window::ControlDescription& entry : window::Description()) {
     using enum window::Kind;
-    if (entry.kind == kForm || entry.kind == kTimer) continue;
+    if (entry.kind == kForm || entry.kind == kTimer || entry.kind == kAction) continue;
     const bool focusable =
         entry.kind == kButton || entry.kind == kTextBox || entry.kind == kHScrollBar;
     // Labels that start empty are outputs, named by what they show (below).
@@ -269,7 +273,7 @@ TEST_F(WindowTest, EveryControlHasAnAccessibleName) {
       {u"Display", u"15"},   {u"Display", u"ERROR"},         {u"Labzhe", u"8折"},
       {u"Labxj", u"80元"},   {u"Label2", u"计算结果为: 7"}, {u"Label12", u"2024/6/11 9:05:00"}};
   for (const auto& [control, shown] : kOutputs) {
-    window_->controls().SetCaption(control, shown);
+    SetCaption(control, shown);
     EXPECT_EQ(name_of(control), ToQString(shown)) << ToQString(control).toStdString();
   }
 }

@@ -1,4 +1,5 @@
 #include "capital/capital.h"
+#include "capital/handlers.h"
 
 #include <gtest/gtest.h>
 
@@ -105,10 +106,10 @@ TEST(Text3Change, WritesTheConversion) {
       {u"1001", u"壹仟零壹元"}, {u"1001a", kBadFormat}, {u"", u"元"}, {u"3000000000", kOutOfRange}};
   for (const auto& [typed, shown] : kSteps) {
     SCOPED_TRACE(Narrow(typed));
-    controls.SetText(u"Text3", typed);
+    controls.SetText(Control::kText3, typed);
     Text3_Change(controls);
-    EXPECT_EQ(controls.Text(u"Text4"), shown);
-    EXPECT_EQ(controls.Text(u"Text3"), typed);
+    EXPECT_EQ(controls.Text(Control::kText4), shown);
+    EXPECT_EQ(controls.Text(Control::kText3), typed);
   }
 }
 

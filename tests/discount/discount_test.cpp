@@ -1,4 +1,5 @@
 #include "discount/discount.h"
+#include "discount/handlers.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "discount/current_price_text.h"
 #include "tests/support/checks.h"
 #include "tests/support/fake_controls.h"
 
@@ -38,13 +38,13 @@ TEST(Discount, ScrollChange) {
   for (const auto& c : kCases) {
     SCOPED_TRACE(testing::Narrow(c.price));
     testing::FakeControls controls;
-    controls.SetCaption(u"Labzhe", u"1折");
-    controls.SetCaption(u"Labxj", u"80元");  // a stale price from before
-    controls.SetText(u"Text2", c.price);
-    controls.SetValue(u"HScroll1", c.discount);
+    controls.SetCaption(Control::kLabzhe, u"1折");
+    controls.SetCaption(Control::kLabxj, u"80元");  // a stale price from before
+    controls.SetText(Control::kText2, c.price);
+    controls.SetValue(Control::kHScroll1, c.discount);
     HScroll1_Change(controls);
-    EXPECT_EQ(controls.Caption(u"Labzhe"), c.zhe);
-    EXPECT_EQ(controls.Caption(u"Labxj"), c.xj);
+    EXPECT_EQ(controls.Caption(Control::kLabzhe), c.zhe);
+    EXPECT_EQ(controls.Caption(Control::kLabxj), c.xj);
     EXPECT_TRUE(controls.messages().empty());
     // What Labxj's menu copies: the price without "元", nothing for the notice.
     const std::u16string_view number = c.xj == kNotAPrice ? u"" : c.xj.substr(0, c.xj.size() - 1);

@@ -23,45 +23,9 @@ import time
 import pyatspi
 
 WINDOW_NAME = "^Numoria$"
-TWIPS_PER_PIXEL = 15
-
-# Frame origins and control rectangles in twips (left, top, width, height),
-# as in app/window_description.cpp; controls in a frame are relative to it.
-FRAMES = {
-    "Form1": (0, 0),
-    "Frame1": (240, 720),
-    "Frame2": (4800, 720),
-    "Frame3": (4800, 2880),
-    "Frame4": (240, 4800),
-}
-CONTROLS = {
-    "Digits(1)": ("Frame1", (240, 1080, 495, 495)),
-    "Digits(2)": ("Frame1", (960, 1080, 495, 495)),
-    "Digits(3)": ("Frame1", (1800, 1080, 495, 495)),
-    "Digits(4)": ("Frame1", (240, 1800, 495, 495)),
-    "Digits(5)": ("Frame1", (960, 1800, 495, 495)),
-    "Digits(6)": ("Frame1", (1800, 1800, 495, 495)),
-    "Digits(7)": ("Frame1", (240, 2520, 495, 495)),
-    "Digits(8)": ("Frame1", (960, 2520, 495, 495)),
-    "Digits(9)": ("Frame1", (1800, 2520, 495, 495)),
-    "Digits(0)": ("Frame1", (960, 3240, 495, 495)),
-    "clear": ("Frame1", (240, 3240, 495, 555)),
-    "DotBttn": ("Frame1", (1800, 3240, 495, 525)),
-    "PlusMinus": ("Frame1", (2520, 1200, 615, 375)),
-    "Over": ("Frame1", (3360, 1200, 615, 375)),
-    "Plus": ("Frame1", (2520, 1920, 615, 375)),
-    "Minus": ("Frame1", (3360, 1920, 615, 375)),
-    "Times": ("Frame1", (2520, 2640, 615, 375)),
-    "Div": ("Frame1", (3360, 2640, 615, 375)),
-    "Equals": ("Frame1", (2520, 3360, 1455, 375)),
-    "Text1": ("Frame2", (240, 840, 2895, 375)),
-    "Command1": ("Frame2", (3360, 840, 975, 375)),
-    "Text2": ("Frame3", (1200, 360, 1095, 270)),
-    "HScroll1": ("Frame3", (240, 1080, 3855, 255)),
-    "Text3": ("Frame4", (1320, 240, 2175, 270)),
-    "Text4": ("Frame4", (5400, 240, 3495, 270)),
-}
-CLIENT_SIZE = (634, 407)
+# Controls a user presses, types into or moves, found in the accessibility
+# tree by the names a screen reader reads.
+PRESSED_ROLES = ("push button", "text", "scroll bar")
 
 RANDOM_SEED = 20240611
 RANDOM_EVENTS = 10_000
@@ -89,15 +53,9 @@ class Failure(Exception):
     pass
 
 
-def client_rect(name):
-    frame, (left, top, width, height) = CONTROLS[name]
-    fx, fy = FRAMES[frame]
-    return tuple(v // TWIPS_PER_PIXEL for v in (fx + left, fy + top, width, height))
-
-
 def centre(name):
-    x, y, w, h = client_rect(name)
-    return x + w // 2, y + h // 2
+    """Where a control lies in the window, from the accessibility tree."""
+    return PLACES[name]
 
 
 def xdotool(*args, check=True, timeout=30):
@@ -159,8 +117,46 @@ class Program:
             return [line.rstrip("\n") for line in f if line.strip()]
 
 
+# The centre of every control in PRESSED_ROLES by its accessible name, and
+# the window's size, in the window's pixels (Tree.read_places).
+PLACES = {}
+CLIENT_SIZE = [0, 0]
+
+
 class Tree:
     """The program's accessibility tree."""
+
+    def _places(self):
+        # Screen places, made relative to the window's client area.
+        window = self.window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        places = {}
+
+        def walk(node):
+            for child in node:
+                if child is None:
+                    continue
+                if child.getRoleName() in PRESSED_ROLES:
+                    e = child.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                    places[child.name] = (e.x - window.x + e.width // 2,
+                                          e.y - window.y + e.height // 2)
+                walk(child)
+
+        walk(self.window)
+        return places, (window.x, window.y, window.width, window.height)
+
+    def read_places(self):
+        """Fills PLACES and CLIENT_SIZE once the window has stopped moving
+        (the window manager places it after it is shown)."""
+        last = [None]
+
+        def settled():
+            now = self._places()
+            stable, last[0] = now == last[0], now
+            return stable
+
+        wait_until("the window's places", settled)
+        PLACES.update(last[0][0])
+        CLIENT_SIZE[:] = list(last[0][1][2:])
 
     def __init__(self):
         self.window = wait_until("the window in the accessibility tree", self._find, 15)
@@ -208,26 +204,26 @@ def expect(what, read, wanted, seconds=5.0):
 
 def scripted_part(program, tree):
     # Converter: every keystroke rewrites the capital amount.
-    program.click("Text3")
+    program.click("小写金额")
     program.type("1001")
     text4 = tree.text_box("小写金额转换为大写金额", "大写金额")
     expect("Text4 for 1001", lambda: Tree.text_of(text4), "壹仟零壹元")
 
     # Expression calculator: the result appears in Label2 on 计 算.
-    program.click("Text1")
+    program.click("表达式")
     program.type("1+2*3")
-    program.click("Command1")
+    program.click("计 算")
     label2 = tree.panel("表达式计算器")[0]
     expect("Label2 for 1+2*3", lambda: label2.name, "计算结果为: 7")
 
     # Keypad: 1 2 + 3 =. The display's accessible name is what it shows.
-    for key in ("Digits(1)", "Digits(2)", "Plus", "Digits(3)", "Equals"):
+    for key in ("数字 1", "数字 2", "加", "数字 3", "等于"):
         program.click(key)
     display = tree.panel("按键式计算器")[0]
     expect("Display for 12+3=", lambda: display.name, "15")
 
     # Discount: a price, then the bar moved with the keyboard (Tab from Text2).
-    program.click("Text2")
+    program.click("原价")
     program.type("100")
     program.keys("Tab", *["Right"] * 8)
     discount = tree.panel("计算打折")
@@ -251,7 +247,7 @@ def keyboard_part(program, tree):
     # Keypad from the keyboard: a click puts the focus on a key, the keys
     # typed then press the buttons.
     display = tree.panel("按键式计算器")[0]
-    program.click("clear")
+    program.click("清除")
     program.type("12+3=")
     expect("Display for 12+3= typed", lambda: display.name, "15")
     # Escape clears the entry only: 12 + 7 is left.
@@ -261,10 +257,10 @@ def keyboard_part(program, tree):
     expect("Display for 12+3 Escape 7=", lambda: display.name, "19")
 
     # Cheque form, copied from Text4's context menu (its first entry).
-    program.click("Text3")
+    program.click("小写金额")
     program.keys("ctrl+a", "BackSpace")
     program.type("16409.02")
-    x, y = centre("Text4")
+    x, y = centre("大写金额")
     xdotool("mousemove", "--window", program.window, str(x), str(y), "click", "3")
     time.sleep(0.5)
     program.keys("Down", "Return")
@@ -272,19 +268,19 @@ def keyboard_part(program, tree):
 
     # The selection pasted into Text3 with the middle button, cleaned as
     # every paste into it is.
-    program.click("Text3")
+    program.click("小写金额")
     program.keys("ctrl+a", "BackSpace")
     set_clipboard(" ￥1,234.50\r\n", "primary")
-    x, y = centre("Text3")
+    x, y = centre("小写金额")
     xdotool("mousemove", "--window", program.window, str(x), str(y), "click", "2")
     text4 = tree.text_box("小写金额转换为大写金额", "大写金额")
     expect("Text4 after a middle-click paste", lambda: Tree.text_of(text4), "壹仟贰佰叁拾肆元伍角零分")
 
     # Full-width text from a Chinese input method, pasted into Text1.
     set_clipboard("（１＋２）＊３\n")
-    program.click("Text1")
+    program.click("表达式")
     program.keys("ctrl+a", "ctrl+v")
-    program.click("Command1")
+    program.click("计 算")
     label2 = tree.panel("表达式计算器")[0]
     expect("Label2 for a full-width paste", lambda: label2.name, "计算结果为: 9")
 
@@ -293,23 +289,23 @@ def message_box_part(program, tree):
     display = tree.panel("按键式计算器")[0]
     # 99999999 * 99999999 = = ...: each = multiplies the display by 99999999
     # again, until the product overflows: the modal message box, then ERROR.
-    for key in ["Digits(9)"] * 8 + ["Times"] + ["Digits(9)"] * 8:
+    for key in ["数字 9"] * 8 + ["乘"] + ["数字 9"] * 8:
         program.click(key)
-    x, y = centre("Equals")
+    x, y = centre("等于")
     xdotool("mousemove", "--window", program.window, str(x), str(y),
             *["click", "--delay", "0", "1", "sleep", "0.05"] * 45)
     wait_until("the message box", lambda: len(visible_windows()) > 1)
     close_message_boxes(program)
     wait_until("the message box to close", lambda: len(visible_windows()) == 1)
     expect("Display after an overflow", lambda: display.name, "ERROR")
-    program.click("clear")
+    program.click("清除")
 
 
 def random_batch(rng, window, count):
     """xdotool arguments for `count` random clicks (one in eight opens a
     context menu) and keystrokes; an Escape at the end closes a menu left open."""
     args = []
-    names = list(CONTROLS)
+    names = list(PLACES)
     for _ in range(count):
         if rng.random() < 0.5:
             if rng.random() < 0.5:
@@ -327,7 +323,7 @@ def random_batch(rng, window, count):
 def overflow_burst(program):
     """More digits than a double holds on the keypad, then an operator: waits
     for the overflow message box and closes it."""
-    x, y = centre("Digits(9)")
+    x, y = centre("数字 9")
     xdotool("mousemove", "--window", program.window, str(x), str(y), "click", "1",
             "key", "--delay", "0", *["9"] * 320, "plus", timeout=60)
     wait_until("the overflow message box", lambda: len(visible_windows()) > 1, 30)
@@ -429,6 +425,7 @@ def main():
         try:
             program = Program(args.program, workdir)
             tree = Tree()
+            tree.read_places()
             scripted_part(program, tree)
             if args.screenshot:
                 time.sleep(1)  # a clock tick or two

@@ -30,11 +30,11 @@ TEST(Command1Click, ShowsTheResultOrTheFailure) {
   testing::FakeControls controls;
   for (const auto& c : kCases) {
     SCOPED_TRACE(testing::Narrow(c.text.substr(0, 30)));
-    controls.SetCaption(u"Label2", u"计算结果为: 1");
-    controls.SetText(u"Text1", c.text);
+    controls.SetCaption(Control::kLabel2, u"计算结果为: 1");
+    controls.SetText(Control::kText1, c.text);
     Command1_Click(controls);
-    EXPECT_TRUE(controls.Caption(u"Label2") == c.caption);
-    EXPECT_TRUE(controls.Text(u"Text1") == c.text);
+    EXPECT_TRUE(controls.Caption(Control::kLabel2) == c.caption);
+    EXPECT_TRUE(controls.Text(Control::kText1) == c.text);
     EXPECT_TRUE(ResultNumber(c.caption) == c.number);
   }
   // Only the exact prefix, ASCII colon and one blank, counts.

@@ -15,17 +15,13 @@ namespace {
 
 using testing::FakeControls;
 
-// One character a key: digits, the operator signs, '=', '.', 'n' (sign),
-// 'r' (reciprocal), 'C' (clear).
+// One character a key, as the keyboard types it, and 'n' (sign), 'C' (clear).
 void PressAll(Keypad& keypad, std::string_view keys) {
-  constexpr std::pair<char, void (Keypad::*)()> kKeys[] = {
-      {'.', &Keypad::DotBttn_Click}, {'+', &Keypad::Plus_Click},      {'-', &Keypad::Minus_Click},
-      {'*', &Keypad::Times_Click},   {'/', &Keypad::Div_Click},       {'=', &Keypad::Equals_Click},
-      {'n', &Keypad::PlusMinus_Click}, {'r', &Keypad::Over_Click}, {'C', &Keypad::clear_Click}};
   for (const char key : keys) {
-    if (key >= '0' && key <= '9') keypad.Digits_Click(static_cast<std::int16_t>(key - '0'));
-    for (const auto& [name, click] : kKeys) {
-      if (name == key) (keypad.*click)();
+    if (key == 'n') keypad.Press(KeypadKey::kPlusMinus);
+    if (key == 'C') keypad.Press(KeypadKey::kClear);
+    for (const KeypadKeyInfo& info : kKeypadKeys) {
+      if (info.typed == static_cast<char16_t>(key)) keypad.Press(info.key);
     }
   }
 }
@@ -55,10 +51,10 @@ TEST(Keypad, KeySequences) {
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.keys);
     FakeControls controls;
-    controls.SetCaption(u"Display", c.start);
+    controls.SetCaption(Control::kDisplay, c.start);
     Keypad keypad(controls);
     PressAll(keypad, c.keys);
-    EXPECT_EQ(controls.Caption(u"Display"), c.want);
+    EXPECT_EQ(controls.Caption(Control::kDisplay), c.want);
     EXPECT_TRUE(controls.messages().empty());
   }
 }
@@ -67,7 +63,7 @@ TEST(Keypad, NoSuchDigitKey) {
   FakeControls controls;
   Keypad keypad(controls);
   for (const std::int16_t index : {-1, 10, 32767}) keypad.Digits_Click(index);
-  EXPECT_EQ(controls.Caption(u"Display"), u"");
+  EXPECT_EQ(controls.Caption(Control::kDisplay), u"");
 }
 
 // One overflow message, ERROR shown, the pending operation kept, and the
@@ -77,10 +73,10 @@ void ExpectOverflowReported(const FakeControls& controls, const Keypad& keypad, 
   EXPECT_EQ(controls.messages()[0].text,
             u"此操作产生如下错误：\r\n" + RuntimeError(ErrorNumber::kOverflow).description());
   EXPECT_EQ(controls.messages()[0].caption, u"Numoria");
-  EXPECT_EQ(controls.Caption(u"Display"), u"ERROR");
+  EXPECT_EQ(controls.Caption(Control::kDisplay), u"ERROR");
   EXPECT_TRUE(keypad.StartNewEntry());
   EXPECT_EQ(keypad.FirstOperand(), first);
-  EXPECT_EQ(keypad.PendingOperator(), u"*");
+  EXPECT_EQ(keypad.PendingOperator(), Operator::kTimes);
 }
 
 // Keys that meet a display beyond the double range, or whose result is,
@@ -95,11 +91,11 @@ TEST(Keypad, OverflowReportedByEveryKey) {
     FakeControls controls;
     Keypad keypad(controls);
     PressAll(keypad, "2*");
-    controls.SetCaption(u"Display", start);
+    controls.SetCaption(Control::kDisplay, start);
     PressAll(keypad, key);
     ExpectOverflowReported(controls, keypad, 2);
     PressAll(keypad, "3=");
-    EXPECT_EQ(controls.Caption(u"Display"), u"6");
+    EXPECT_EQ(controls.Caption(Control::kDisplay), u"6");
   }
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,13 +43,18 @@ class WindowTest : public ::testing::Test {
     }
   }
 
+  // The window object, as the window keeps it.
+  [[nodiscard]] MainWindow& Window() const {
+    return *reinterpret_cast<MainWindow*>(GetWindowLongPtrW(form_, GWLP_USERDATA));
+  }
+
   [[nodiscard]] HWND Control(std::u16string_view name) const {
-    const window::ControlDescription* entry = window::FindControl(name);
-    if (entry == nullptr) return nullptr;
+    const std::optional<numoria::Control> control = window::ControlNamed(name);
+    if (!control) return nullptr;
     struct Search {
       int id;
       HWND found;
-    } search{100 + entry->tab_index, nullptr};
+    } search{100 + window::Describe(*control).tab_index, nullptr};
     EnumChildWindows(
         form_,
         [](HWND child, LPARAM data) -> BOOL {

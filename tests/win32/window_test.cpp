@@ -89,13 +89,27 @@ TEST_F(WindowTest, PastesAreCleanedAndCutToTheLimit) {
   }
 }
 
+// The menu entry of the given text.
+[[nodiscard]] UINT CommandOf(HMENU menu, std::wstring_view text) {
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    wchar_t item[64]{};
+    GetMenuStringW(menu, static_cast<UINT>(i), item, 64, MF_BYPOSITION);
+    if (std::wstring_view(item).substr(0, text.size()) == text) return GetMenuItemID(menu, i);
+  }
+  return 0;
+}
+
 TEST_F(WindowTest, ChequeFormCopiesFromMenuAndKeysAndShowsInTip) {
-  Type(u"Text3", u"12");
   const HWND words = Control(u"Text4");
-  const TextBoxOptions options{TextBoxOptions::Input::kAsTyped, Control(u"Text3")};
-  const Menu menu = TextBoxMenu(words, options);
-  EXPECT_EQ(GetMenuState(menu.get(), kCopyCheque, MF_BYCOMMAND) & MF_GRAYED, 0u);
-  RunTextBoxCommand(words, options, kCopyChequeWithCurrency);
+  const Menu before = TextBoxMenu(words, numoria::Control::kText4, Window());
+  EXPECT_NE(GetMenuState(before.get(), CommandOf(before.get(), L"复制票据金额"), MF_BYCOMMAND) &
+                MF_GRAYED,
+            0u);
+  Type(u"Text3", u"12");
+  const Menu menu = TextBoxMenu(words, numoria::Control::kText4, Window());
+  const UINT with_currency = CommandOf(menu.get(), L"复制票据金额（含人民币）");
+  EXPECT_EQ(GetMenuState(menu.get(), with_currency, MF_BYCOMMAND) & MF_GRAYED, 0u);
+  RunTextBoxCommand(words, with_currency, Window());
   EXPECT_EQ(ClipboardText(form_), u"人民币壹拾贰元整");
 
   BYTE keys[256]{};
@@ -103,6 +117,7 @@ TEST_F(WindowTest, ChequeFormCopiesFromMenuAndKeysAndShowsInTip) {
   keys[VK_CONTROL] = keys[VK_SHIFT] = 0x80;
   SetKeyboardState(keys);
   SendMessageW(words, WM_KEYDOWN, 'C', 1);
+  SendMessageW(words, WM_CHAR, 0x03, 1);
   keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
   SetKeyboardState(keys);
   EXPECT_EQ(ClipboardText(form_), u"壹拾贰元整");
@@ -119,8 +134,8 @@ TEST_F(WindowTest, ChequeFormCopiesFromMenuAndKeysAndShowsInTip) {
 }
 
 TEST_F(WindowTest, EditMenusAreChinese) {
-  for (const auto box : {u"Text1", u"Text3"}) {
-    const Menu menu = TextBoxMenu(Control(box), {});
+  for (const auto box : {numoria::Control::kText1, numoria::Control::kText3}) {
+    const Menu menu = TextBoxMenu(Control(window::Describe(box).name), box, Window());
     const int count = GetMenuItemCount(menu.get());
     ASSERT_GT(count, 5);
     for (int i = 0; i < count; ++i) {

@@ -1,0 +1,32 @@
+#include "capital/handlers.h"
+
+#include <string>
+
+#include "capital/capital.h"
+
+namespace numoria {
+namespace {
+
+void CopyChequeForm(Controls& controls, bool with_currency) {
+  const std::u16string form = ChequeAmount(controls.Text(Control::kText3));
+  if (!form.empty()) controls.SetClipboardText(ChequeCopy(form, with_currency));
+}
+
+}  // namespace
+
+void Text3_Change(Controls& controls) {
+  controls.SetText(Control::kText4, CapitalAmount(controls.Text(Control::kText3)));
+}
+
+void OfferChequeAmount(Controls& controls) {
+  const std::u16string form = ChequeAmount(controls.Text(Control::kText3));
+  controls.SetEnabled(Control::kCopyChequeAmount, !form.empty());
+  controls.SetEnabled(Control::kCopyChequeAmountRmb, !form.empty());
+  controls.SetToolTip(Control::kText4, ChequeTip(form));
+}
+
+void CopyChequeAmount_Click(Controls& controls) { CopyChequeForm(controls, false); }
+
+void CopyChequeAmountRmb_Click(Controls& controls) { CopyChequeForm(controls, true); }
+
+}  // namespace numoria
