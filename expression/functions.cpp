@@ -1,5 +1,7 @@
 #include "expression/functions.h"
 
+#include "maths/maths.h"
+
 namespace numoria::expression {
 namespace {
 
@@ -29,7 +31,7 @@ constexpr double kPi = 3.141592653589793;
   double quotient = v;
   double root = 0.0;
   if (!RootOneMinusSquare(v, root) || !Divide(quotient, root)) return false;
-  result = std::atan(quotient);
+  result = maths::Atan(quotient);
   return true;
 }
 
@@ -45,14 +47,14 @@ constexpr double kPi = 3.141592653589793;
   double quotient = -v;
   double root = 0.0;
   if (!RootOneMinusSquare(v, root) || !Divide(quotient, root)) return false;
-  result = std::atan(quotient);
+  result = maths::Atan(quotient);
   return Add(result, kPi / 2);
 }
 
 // The natural logarithm, defined for v > 0 only.
 [[nodiscard]] bool NaturalLog(double v, double& result) noexcept {
   if (v <= 0.0) return false;
-  result = std::log(v);
+  result = maths::Log(v);
   return true;
 }
 
@@ -61,24 +63,24 @@ constexpr double kPi = 3.141592653589793;
 bool Apply(Function function, double v, double& result) noexcept {
   switch (function) {
     case Function::kSin:
-      result = std::sin(v);
+      result = maths::Sin(v);
       break;
     case Function::kCos:
-      result = std::cos(v);
+      result = maths::Cos(v);
       break;
     case Function::kTan:
-      result = std::tan(v);
+      result = maths::Tan(v);
       break;
     case Function::kLog:
       // ln(v) / ln(10), one division: LOG(1000) is 2.9999999999999996.
-      return NaturalLog(v, result) && Divide(result, std::log(10.0));
+      return NaturalLog(v, result) && Divide(result, maths::Log(10.0));
     case Function::kLn:
       return NaturalLog(v, result);
     case Function::kExp:
-      result = std::exp(v);
+      result = maths::Exp(v);
       break;
     case Function::kArctan:
-      result = std::atan(v);
+      result = maths::Atan(v);
       break;
     case Function::kArcsin:
       return ArcSine(v, result);
@@ -92,7 +94,7 @@ bool Apply(Function function, double v, double& result) noexcept {
 }
 
 bool Power(double a, double b, double& result) noexcept {
-  result = std::pow(a, b);
+  result = maths::Pow(a, b);
   return std::isfinite(result);
 }
 
