@@ -37,6 +37,7 @@ TEST_F(WindowTest, TextBoxNotificationsReachTheTools) {
   const std::vector<Case> cases{
       {u"Text3", u"1001", u"Text4", u"壹仟零壹元"},
       {u"Text3", u"１２．５", u"Text4", u"壹拾贰元伍角"},  // an input method's full width
+      {u"Text3", u"1.2.3", u"Text4", u"金额格式有误"},  // the converter's refusal
       {u"Text2", u"100", u"Labxj", u""},                   // no Change handler
   };
   for (const Case& c : cases) {
