@@ -1,6 +1,7 @@
 #include "app/win32/main_window.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <algorithm>
 
@@ -41,6 +42,9 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 }  // namespace
 
 void RegisterWindowClasses(HINSTANCE instance) {
+  // The accessible objects handed to screen readers go through COM; it stays
+  // up for the thread's life.
+  [[maybe_unused]] const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   LoadEmbeddedFonts(instance);
   const INITCOMMONCONTROLSEX common{sizeof common, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&common);
@@ -139,7 +143,7 @@ void MainWindow::OnCreate() {
   const std::u16string_view keypad = window::Describe(Control::kFrame1).name;
   for (const ControlWindow& child : children_) {
     controls_.Add(child.entry->id, child.window);
-    accessible_names_.Name(child.window, child.entry->accessible_name);
+    NameForScreenReaders(child.window, child.entry->accessible_name);
     if (child.entry->kind == window::Kind::kTextBox) MakeTextBox(child.window, child.entry->id, *this);
     if (child.entry->kind == window::Kind::kButton && child.entry->parent == keypad) {
       keypad_keys_.Attach(child.window);

@@ -37,8 +37,9 @@ namespace numoria::win32 {
 
 inline constexpr wchar_t kMainWindowClass[] = L"NumoriaWindow";
 
-// Registers the window classes and the compiled-in fonts, and loads the
-// common controls; once per process, before the first window.
+// Registers the window classes and the compiled-in fonts, loads the common
+// controls and starts COM on the calling thread; once per process, on the
+// window's thread, before the first window.
 void RegisterWindowClasses(HINSTANCE instance);
 
 class MainWindow final : public ActionHost {
@@ -78,7 +79,6 @@ class MainWindow final : public ActionHost {
   FontCache fonts_;
   Background background_;
   KeypadKeys keypad_keys_;
-  AccessibleNames accessible_names_;
   std::vector<ControlWindow> children_;
   HWND focus_before_ = nullptr;
 };
