@@ -29,7 +29,9 @@ class NamedAccessible final : public IAccessible {
     }
     return standard_->QueryInterface(id, object);
   }
-  ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+  ULONG STDMETHODCALLTYPE AddRef() override {
+    return static_cast<ULONG>(InterlockedIncrement(&references_));
+  }
   ULONG STDMETHODCALLTYPE Release() override {
     const LONG left = InterlockedDecrement(&references_);
     if (left == 0) {
@@ -47,25 +49,44 @@ class NamedAccessible final : public IAccessible {
   }
 
   // Everything else as the system answers it.
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return standard_->GetTypeInfoCount(count); }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT i, LCID l, ITypeInfo** t) override { return standard_->GetTypeInfo(i, l, t); }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID r, LPOLESTR* n, UINT c, LCID l, DISPID* d) override {
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    return standard_->GetTypeInfoCount(count);
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT i, LCID l, ITypeInfo** t) override {
+    return standard_->GetTypeInfo(i, l, t);
+  }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID r, LPOLESTR* n, UINT c, LCID l,
+                                          DISPID* d) override {
     return standard_->GetIDsOfNames(r, n, c, l, d);
   }
   HRESULT STDMETHODCALLTYPE Invoke(DISPID d, REFIID r, LCID l, WORD f, DISPPARAMS* p, VARIANT* v,
                                    EXCEPINFO* e, UINT* a) override {
     return standard_->Invoke(d, r, l, f, p, v, e, a);
   }
-  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** p) override { return standard_->get_accParent(p); }
-  HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* c) override { return standard_->get_accChildCount(c); }
-  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT c, IDispatch** d) override { return standard_->get_accChild(c, d); }
-  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT c, BSTR* v) override { return standard_->get_accValue(c, v); }
+  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** p) override {
+    return standard_->get_accParent(p);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* c) override {
+    return standard_->get_accChildCount(c);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT c, IDispatch** d) override {
+    return standard_->get_accChild(c, d);
+  }
+  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT c, BSTR* v) override {
+    return standard_->get_accValue(c, v);
+  }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT c, BSTR* d) override {
     return standard_->get_accDescription(c, d);
   }
-  HRESULT STDMETHODCALLTYPE get_accRole(VARIANT c, VARIANT* r) override { return standard_->get_accRole(c, r); }
-  HRESULT STDMETHODCALLTYPE get_accState(VARIANT c, VARIANT* s) override { return standard_->get_accState(c, s); }
-  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT c, BSTR* h) override { return standard_->get_accHelp(c, h); }
+  HRESULT STDMETHODCALLTYPE get_accRole(VARIANT c, VARIANT* r) override {
+    return standard_->get_accRole(c, r);
+  }
+  HRESULT STDMETHODCALLTYPE get_accState(VARIANT c, VARIANT* s) override {
+    return standard_->get_accState(c, s);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT c, BSTR* h) override {
+    return standard_->get_accHelp(c, h);
+  }
   HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* f, VARIANT c, LONG* t) override {
     return standard_->get_accHelpTopic(f, c, t);
   }
@@ -73,21 +94,33 @@ class NamedAccessible final : public IAccessible {
     return standard_->get_accKeyboardShortcut(c, k);
   }
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* c) override { return standard_->get_accFocus(c); }
-  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* c) override { return standard_->get_accSelection(c); }
+  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* c) override {
+    return standard_->get_accSelection(c);
+  }
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT c, BSTR* a) override {
     return standard_->get_accDefaultAction(c, a);
   }
-  HRESULT STDMETHODCALLTYPE accSelect(LONG f, VARIANT c) override { return standard_->accSelect(f, c); }
+  HRESULT STDMETHODCALLTYPE accSelect(LONG f, VARIANT c) override {
+    return standard_->accSelect(f, c);
+  }
   HRESULT STDMETHODCALLTYPE accLocation(LONG* x, LONG* y, LONG* w, LONG* h, VARIANT c) override {
     return standard_->accLocation(x, y, w, h, c);
   }
   HRESULT STDMETHODCALLTYPE accNavigate(LONG d, VARIANT s, VARIANT* e) override {
     return standard_->accNavigate(d, s, e);
   }
-  HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* c) override { return standard_->accHitTest(x, y, c); }
-  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT c) override { return standard_->accDoDefaultAction(c); }
-  HRESULT STDMETHODCALLTYPE put_accName(VARIANT c, BSTR n) override { return standard_->put_accName(c, n); }
-  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT c, BSTR v) override { return standard_->put_accValue(c, v); }
+  HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* c) override {
+    return standard_->accHitTest(x, y, c);
+  }
+  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT c) override {
+    return standard_->accDoDefaultAction(c);
+  }
+  HRESULT STDMETHODCALLTYPE put_accName(VARIANT c, BSTR n) override {
+    return standard_->put_accName(c, n);
+  }
+  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT c, BSTR v) override {
+    return standard_->put_accValue(c, v);
+  }
 
  private:
   ~NamedAccessible() = default;
@@ -102,7 +135,8 @@ LRESULT CALLBACK NamedProc(HWND control, UINT message, WPARAM wparam, LPARAM lpa
   if (message == WM_GETOBJECT && static_cast<LONG>(lparam) == OBJID_CLIENT) {
     const auto& name = *reinterpret_cast<const std::u16string_view*>(data);
     void* standard = nullptr;
-    if (SUCCEEDED(CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible), &standard))) {
+    if (SUCCEEDED(
+            CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible), &standard))) {
       auto* named = new NamedAccessible(static_cast<IAccessible*>(standard), name);
       const LRESULT result = LresultFromObject(__uuidof(IAccessible), wparam, named);
       named->Release();

@@ -75,8 +75,9 @@ void ShowActionMenu(HWND window, Control control, LPARAM at, ActionHost& host) {
   const Menu menu(CreatePopupMenu());
   AppendActions(menu.get(), control, host, false);
   const POINT point = MenuPoint(window, at);
-  const auto command = static_cast<UINT>(TrackPopupMenu(
-      menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, point.x, point.y, 0, window, nullptr));
+  const auto command =
+      static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
+                                       point.x, point.y, 0, window, nullptr));
   RunAction(command, host);
 }
 

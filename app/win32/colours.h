@@ -13,7 +13,7 @@ namespace numoria::win32 {
       return RGB((colour.rgb >> 16) & 0xFF, (colour.rgb >> 8) & 0xFF, colour.rgb & 0xFF);
     case window::Colour::Source::kSystem:
       return GetSysColor(colour.system == window::SystemColour::kHighlightText ? COLOR_HIGHLIGHTTEXT
-                                                                              : COLOR_BTNFACE);
+                                                                               : COLOR_BTNFACE);
     case window::Colour::Source::kInherited:
       break;
   }

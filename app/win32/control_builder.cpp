@@ -53,8 +53,13 @@ struct WindowKind {
 void SetUp(const ControlWindow& control) {
   const window::ControlDescription& entry = *control.entry;
   if (entry.kind == Kind::kHScrollBar) {
-    SCROLLINFO range{sizeof range, SIF_RANGE | SIF_POS, entry.range.minimum, entry.range.maximum,
-                     0, entry.range.minimum, 0};
+    SCROLLINFO range{sizeof range,
+                     SIF_RANGE | SIF_POS,
+                     entry.range.minimum,
+                     entry.range.maximum,
+                     0,
+                     entry.range.minimum,
+                     0};
     SetScrollInfo(control.window, SB_CTL, &range, TRUE);
   }
 }
@@ -78,8 +83,8 @@ std::vector<ControlWindow> CreateControls(HWND form, HINSTANCE instance) {
     if (kind.window_class == nullptr) continue;
     const HWND parent = WindowOf(made, entry.parent, form);
     const HWND window = CreateWindowExW(
-        kind.extended_style, kind.window_class, Wide(entry.caption).c_str(), kind.style, 0, 0, 0,
-        0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + entry.tab_index)),
+        kind.extended_style, kind.window_class, Wide(entry.caption).c_str(), kind.style, 0, 0, 0, 0,
+        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + entry.tab_index)),
         instance, const_cast<window::ControlDescription*>(&entry));
     made.push_back({&entry, window});
     SetUp(made.back());
@@ -90,8 +95,7 @@ std::vector<ControlWindow> CreateControls(HWND form, HINSTANCE instance) {
     return a.entry->tab_index < b.entry->tab_index;
   });
   for (const ControlWindow& control : by_tab) {
-    SetWindowPos(control.window, HWND_BOTTOM, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(control.window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   return made;
 }

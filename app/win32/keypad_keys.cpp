@@ -45,7 +45,8 @@ std::optional<Control> KeypadKeys::Target(HWND button, const MSG& key) const {
   stroke.command = KeyDown(VK_CONTROL) || KeyDown(VK_MENU);
   if (key.message == WM_KEYDOWN) {
     stroke.named = NamedKeyOf(key.wParam);
-    stroke.copy = key.wParam == 'C' && KeyDown(VK_CONTROL) && !KeyDown(VK_SHIFT) && !KeyDown(VK_MENU);
+    stroke.copy =
+        key.wParam == 'C' && KeyDown(VK_CONTROL) && !KeyDown(VK_SHIFT) && !KeyDown(VK_MENU);
   } else {
     stroke.typed = static_cast<char16_t>(key.wParam);
     stroke.number_pad = number_pad_;
@@ -68,8 +69,8 @@ void KeypadKeys::Press(Control target) {
   SetTimer(key, kReleaseTimer, kShownPressedMs, nullptr);
 }
 
-LRESULT CALLBACK KeypadKeys::Proc(HWND button, UINT message, WPARAM wparam, LPARAM lparam,
-                                  UINT_PTR, DWORD_PTR self_data) {
+LRESULT CALLBACK KeypadKeys::Proc(HWND button, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                  DWORD_PTR self_data) {
   auto& self = *reinterpret_cast<KeypadKeys*>(self_data);
   switch (message) {
     case WM_GETDLGCODE:

@@ -63,9 +63,9 @@ void RegisterWindowClasses(HINSTANCE instance) {
 }
 
 HWND MainWindow::Create(HINSTANCE instance, int show) {
-  const HWND window =
-      CreateWindowExW(0, kMainWindowClass, Wide(Form().caption).c_str(), kStyle, CW_USEDEFAULT,
-                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+  const HWND window = CreateWindowExW(0, kMainWindowClass, Wide(Form().caption).c_str(), kStyle,
+                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                      nullptr, nullptr, instance, nullptr);
   if (window != nullptr) {
     ShowWindow(window, show);
     UpdateWindow(window);
@@ -144,7 +144,8 @@ void MainWindow::OnCreate() {
   for (const ControlWindow& child : children_) {
     controls_.Add(child.entry->id, child.window);
     NameForScreenReaders(child.window, child.entry->accessible_name);
-    if (child.entry->kind == window::Kind::kTextBox) MakeTextBox(child.window, child.entry->id, *this);
+    if (child.entry->kind == window::Kind::kTextBox)
+      MakeTextBox(child.window, child.entry->id, *this);
     if (child.entry->kind == window::Kind::kButton && child.entry->parent == keypad) {
       keypad_keys_.Attach(child.window);
     }
@@ -152,7 +153,8 @@ void MainWindow::OnCreate() {
   LayOut(children_, fonts_, dpi_);
   const window::Twips& client = Form().geometry;
   const SIZE outer = OuterSize(Scale(client.width, dpi_), Scale(client.height, dpi_), kStyle, dpi_);
-  SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   SetTimer(window_, kClockTimer, static_cast<UINT>(window::Describe(Control::kTimer1).interval_ms),
            nullptr);
 }
@@ -184,14 +186,29 @@ void MainWindow::OnHScroll(WPARAM wparam, HWND bar) {
   const int now = static_cast<int>(SendMessageW(bar, SBM_GETPOS, 0, 0));
   int next = now;
   switch (LOWORD(wparam)) {
-    case SB_LINELEFT: next = now - range.small_change; break;
-    case SB_LINERIGHT: next = now + range.small_change; break;
-    case SB_PAGELEFT: next = now - range.large_change; break;
-    case SB_PAGERIGHT: next = now + range.large_change; break;
-    case SB_LEFT: next = range.minimum; break;
-    case SB_RIGHT: next = range.maximum; break;
-    case SB_THUMBPOSITION: next = static_cast<short>(HIWORD(wparam)); break;
-    default: return;  // SB_THUMBTRACK, SB_ENDSCROLL
+    case SB_LINELEFT:
+      next = now - range.small_change;
+      break;
+    case SB_LINERIGHT:
+      next = now + range.small_change;
+      break;
+    case SB_PAGELEFT:
+      next = now - range.large_change;
+      break;
+    case SB_PAGERIGHT:
+      next = now + range.large_change;
+      break;
+    case SB_LEFT:
+      next = range.minimum;
+      break;
+    case SB_RIGHT:
+      next = range.maximum;
+      break;
+    case SB_THUMBPOSITION:
+      next = static_cast<short>(HIWORD(wparam));
+      break;
+    default:
+      return;  // SB_THUMBTRACK, SB_ENDSCROLL
   }
   next = std::clamp(next, range.minimum, range.maximum);
   if (next == now) return;

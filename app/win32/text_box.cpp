@@ -59,8 +59,9 @@ void ShowMenu(HWND edit, const Box& box, LPARAM at) {
   SetFocus(edit);
   const Menu menu = TextBoxMenu(edit, box.control, *box.host);
   const POINT point = MenuPoint(edit, at);
-  const auto command = static_cast<UINT>(TrackPopupMenu(
-      menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, point.x, point.y, 0, edit, nullptr));
+  const auto command =
+      static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
+                                       point.x, point.y, 0, edit, nullptr));
   if (command != 0) RunTextBoxCommand(edit, command, *box.host);
 }
 
@@ -102,7 +103,8 @@ void Append(HMENU menu, UINT command, const wchar_t* text, bool enabled) {
 }  // namespace
 
 void MakeTextBox(HWND edit, Control control, ActionHost& host) {
-  SetWindowSubclass(edit, TextBoxProc, kSubclassId, reinterpret_cast<DWORD_PTR>(new Box{control, &host}));
+  SetWindowSubclass(edit, TextBoxProc, kSubclassId,
+                    reinterpret_cast<DWORD_PTR>(new Box{control, &host}));
 }
 
 Menu TextBoxMenu(HWND edit, Control control, ActionHost& host) {

@@ -22,7 +22,8 @@ static_assert(sizeof(wchar_t) == sizeof(char16_t));
 // A window's text, as WM_GETTEXT gives it.
 [[nodiscard]] inline std::u16string WindowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
   return Utf16(text);
 }
 

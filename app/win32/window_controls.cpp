@@ -103,9 +103,13 @@ void WindowControls::SetToolTip(Control control, std::u16string_view tip) {
   SendMessageW(tip_, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
-void WindowControls::SetEnabled(Control action, bool enabled) { enabled_[IndexOf(action)] = enabled; }
+void WindowControls::SetEnabled(Control action, bool enabled) {
+  enabled_[IndexOf(action)] = enabled;
+}
 
-void WindowControls::SetClipboardText(std::u16string_view text) { win32::SetClipboardText(form_, text); }
+void WindowControls::SetClipboardText(std::u16string_view text) {
+  win32::SetClipboardText(form_, text);
+}
 
 void WindowControls::ShowMessage(std::u16string_view text, std::u16string_view caption) {
   ShowMessageBox(form_, text, caption);
@@ -130,7 +134,8 @@ LocalTime LocalTimeOf(const SYSTEMTIME& now) {
   wchar_t time[128]{};
   const int date_length = GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &whole_second,
                                           nullptr, date, 128, nullptr);
-  const int time_length = GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &whole_second, nullptr, time, 128);
+  const int time_length =
+      GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &whole_second, nullptr, time, 128);
   return {now.wHour, now.wMinute, now.wSecond, Formatted(date_length, date),
           Formatted(time_length, time)};
 }

@@ -19,18 +19,20 @@ std::wstring VersionString(const std::vector<char>& info, const wchar_t* name) {
   wchar_t* value = nullptr;
   UINT size = 0;
   const std::wstring path = std::wstring(L"\\StringFileInfo\\080404b0\\") + name;
-  if (!VerQueryValueW(info.data(), path.c_str(), reinterpret_cast<void**>(&value), &size)) return {};
+  if (!VerQueryValueW(info.data(), path.c_str(), reinterpret_cast<void**>(&value), &size))
+    return {};
   return value;
 }
 
 bool CheckVersion(const wchar_t* exe) {
   const DWORD size = GetFileVersionInfoSizeW(exe, nullptr);
   std::vector<char> info(size);
-  if (size == 0 || !GetFileVersionInfoW(exe, 0, size, info.data())) return Fail("no version information");
+  if (size == 0 || !GetFileVersionInfoW(exe, 0, size, info.data()))
+    return Fail("no version information");
   DWORD* translation = nullptr;
   UINT length = 0;
-  if (!VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                      &length) ||
+  if (!VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation",
+                      reinterpret_cast<void**>(&translation), &length) ||
       length < 4 || LOWORD(*translation) != 0x0804 || HIWORD(*translation) != 0x04b0) {
     return Fail("translation is not 0804/04b0");
   }
@@ -93,7 +95,8 @@ bool RunAndClose(const wchar_t* exe) {
     window = WindowOf(process.dwProcessId);
   }
   bool ok = window != nullptr || Fail("no window titled Numoria");
-  if (ok && GetDlgItem(GetDlgItem(window, 100 + 37), 100 + 40) == nullptr) ok = Fail("no amount box");
+  if (ok && GetDlgItem(GetDlgItem(window, 100 + 37), 100 + 40) == nullptr)
+    ok = Fail("no amount box");
   if (window != nullptr) PostMessageW(window, WM_CLOSE, 0, 0);
   DWORD code = 1;
   if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) {

@@ -70,7 +70,8 @@ class WindowTest : public ::testing::Test {
   [[nodiscard]] std::u16string Text(std::u16string_view name) const {
     const HWND control = Control(name);
     std::wstring text(512, L'\0');
-    const auto length = SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    const auto length =
+        SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(length));
     return Utf16(text);
   }

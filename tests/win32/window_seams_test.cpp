@@ -46,9 +46,9 @@ TEST_F(WindowTest, ScrollBarChangesOnlyOnCompletedSteps) {
   };
   // Range 0 to 10, steps of 1; the thumb's drag changes nothing until it ends.
   const std::vector<Step> steps{
-      {SB_LINERIGHT, 0, 1},   {SB_PAGERIGHT, 0, 2},  {SB_THUMBTRACK, 7, 2}, {SB_THUMBPOSITION, 7, 7},
-      {SB_ENDSCROLL, 0, 7},   {SB_LINELEFT, 0, 6},   {SB_PAGELEFT, 0, 5},   {SB_RIGHT, 0, 10},
-      {SB_LINERIGHT, 0, 10},  {SB_LEFT, 0, 0},       {SB_LINELEFT, 0, 0},
+      {SB_LINERIGHT, 0, 1},  {SB_PAGERIGHT, 0, 2}, {SB_THUMBTRACK, 7, 2}, {SB_THUMBPOSITION, 7, 7},
+      {SB_ENDSCROLL, 0, 7},  {SB_LINELEFT, 0, 6},  {SB_PAGELEFT, 0, 5},   {SB_RIGHT, 0, 10},
+      {SB_LINERIGHT, 0, 10}, {SB_LEFT, 0, 0},      {SB_LINELEFT, 0, 0},
   };
   const HWND bar = Control(u"HScroll1");
   const HWND parent = GetParent(bar);
@@ -63,9 +63,11 @@ TEST_F(WindowTest, ScrollBarChangesOnlyOnCompletedSteps) {
 
 TEST_F(WindowTest, ThumbTrackingLeavesTheDiscountAlone) {
   const HWND bar = Control(u"HScroll1");
-  SendMessageW(GetParent(bar), WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 4), reinterpret_cast<LPARAM>(bar));
+  SendMessageW(GetParent(bar), WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 4),
+               reinterpret_cast<LPARAM>(bar));
   EXPECT_EQ(Text(u"Labzhe"), u"");
-  SendMessageW(GetParent(bar), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 4), reinterpret_cast<LPARAM>(bar));
+  SendMessageW(GetParent(bar), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 4),
+               reinterpret_cast<LPARAM>(bar));
   EXPECT_EQ(Text(u"Labzhe"), u"4折");
 }
 

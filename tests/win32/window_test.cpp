@@ -1,13 +1,15 @@
 // The binding of the Win32 window: a notification reaches the tools and what
 // they write reaches the controls. The tools' rules are tested without a
 // window; these tables only check that the messages get through.
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
+
 #include <vector>
 
 #include "app/win32/clipboard.h"
 #include "app/win32/text_box.h"
 #include "tests/win32/window_fixture.h"
-
-#include <commctrl.h>
 
 namespace numoria::win32::testing {
 namespace {
@@ -37,7 +39,7 @@ TEST_F(WindowTest, TextBoxNotificationsReachTheTools) {
   const std::vector<Case> cases{
       {u"Text3", u"1001", u"Text4", u"壹仟零壹元"},
       {u"Text3", u"１２．５", u"Text4", u"壹拾贰元伍角"},  // an input method's full width
-      {u"Text3", u"1.2.3", u"Text4", u"金额格式有误"},  // the converter's refusal
+      {u"Text3", u"1.2.3", u"Text4", u"金额格式有误"},     // the converter's refusal
       {u"Text2", u"100", u"Labxj", u""},                   // no Change handler
   };
   for (const Case& c : cases) {
@@ -49,7 +51,8 @@ TEST_F(WindowTest, TextBoxNotificationsReachTheTools) {
 }
 
 TEST_F(WindowTest, ImeCharactersAreFoldedLikeTyped) {
-  for (const wchar_t c : std::wstring(L"（１＋２）")) SendMessageW(Control(u"Text1"), WM_IME_CHAR, c, 1);
+  for (const wchar_t c : std::wstring(L"（１＋２）"))
+    SendMessageW(Control(u"Text1"), WM_IME_CHAR, c, 1);
   EXPECT_EQ(Text(u"Text1"), u"(1+2)");
   Click(u"Command1");
   EXPECT_EQ(Text(u"Label2"), u"计算结果为: 3");
