@@ -122,6 +122,21 @@ TEST_F(WindowTest, ClockIsEmptyUntilTheFirstTick) {
   EXPECT_NE(Text(u"Label12"), u"");
 }
 
+TEST_F(WindowTest, TabOrderRunsOverTheWholeWindow) {
+  const std::vector<std::u16string_view> order{u"Equals",    u"Div",      u"Times", u"Minus",
+                                               u"Plus",      u"DotBttn",  u"clear", u"Over",
+                                               u"PlusMinus", u"Digits(9)"};
+  for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+    EXPECT_EQ(GetNextDlgTabItem(form_, Control(order[i]), FALSE), Control(order[i + 1]));
+  }
+  const std::vector<std::u16string_view> tail{u"Digits(0)", u"Text1", u"Command1", u"Text2",
+                                              u"HScroll1",  u"Text3", u"Text4",    u"Equals"};
+  for (std::size_t i = 0; i + 1 < tail.size(); ++i) {
+    EXPECT_EQ(GetNextDlgTabItem(form_, Control(tail[i]), FALSE), Control(tail[i + 1]));
+  }
+  EXPECT_EQ(GetNextDlgTabItem(form_, Control(u"Equals"), TRUE), Control(u"Text4"));
+}
+
 TEST_F(WindowTest, AmountBoxHasTheFocusAndTakesTenTypedCharacters) {
   EXPECT_EQ(GetFocus(), Control(u"Text3"));
   Type(u"Text3", u"123456789012");
