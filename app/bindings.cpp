@@ -21,13 +21,21 @@ constexpr std::array kRows{
             [](Handlers& h, Control) { Command1_Click(h.controls); }},
     Binding{Control::kText3, Event::kChange, [](Handlers& h, Control) { Text3_Change(h.controls); }},
     Binding{Control::kText3, Event::kChange,
-            [](Handlers& h, Control) { OfferChequeAmount(h.controls); }},
+            [](Handlers& h, Control) {
+              h.cheque.cut_short = false;
+              OfferChequeAmount(h.controls, h.cheque);
+            }},
+    Binding{Control::kText3, Event::kRefused,
+            [](Handlers& h, Control) {
+              h.cheque.cut_short = true;
+              OfferChequeAmount(h.controls, h.cheque);
+            }},
     Binding{Control::kHScroll1, Event::kChange,
             [](Handlers& h, Control) { HScroll1_Change(h.controls); }},
     Binding{Control::kCopyChequeAmount, Event::kClick,
-            [](Handlers& h, Control) { CopyChequeAmount_Click(h.controls); }},
+            [](Handlers& h, Control) { CopyChequeAmount_Click(h.controls, h.cheque); }},
     Binding{Control::kCopyChequeAmountRmb, Event::kClick,
-            [](Handlers& h, Control) { CopyChequeAmountRmb_Click(h.controls); }},
+            [](Handlers& h, Control) { CopyChequeAmountRmb_Click(h.controls, h.cheque); }},
     Binding{Control::kDisplay, Event::kMenu, [](Handlers& h, Control c) { OfferCopy(h.controls, c); }},
     Binding{Control::kLabel2, Event::kMenu, [](Handlers& h, Control c) { OfferCopy(h.controls, c); }},
     Binding{Control::kLabxj, Event::kMenu, [](Handlers& h, Control c) { OfferCopy(h.controls, c); }},

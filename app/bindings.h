@@ -8,6 +8,7 @@
 #include <span>
 
 #include "app/control.h"
+#include "capital/handlers.h"
 #include "controls/controls.h"
 #include "keypad/keypad.h"
 
@@ -17,6 +18,7 @@ namespace numoria {
 struct Handlers {
   Controls& controls;
   Keypad& keypad;
+  ChequeOffer& cheque;
 };
 
 enum class Event : std::uint8_t {
@@ -24,6 +26,7 @@ enum class Event : std::uint8_t {
   kTimer,     // a timer's interval passed
   kClick,     // a button was pressed, an action chosen
   kChange,    // a text box's text or a scroll bar's value changed
+  kRefused,   // a text box refused a typed character: it was full
   kMenu,      // a control's context menu is about to open
 };
 

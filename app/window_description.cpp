@@ -115,19 +115,44 @@ constexpr ControlDescription Form() {
   return c;
 }
 
+// A label that shows a result, read by what it shows, and by its own name
+// while it is empty.
+constexpr ControlDescription OutputLabel(Control id, std::u16string_view name,
+                                         std::u16string_view parent, Twips geometry,
+                                         int tab_index, std::u16string_view empty_caption_name) {
+  ControlDescription c = Entry(id, name, Kind::kLabel, parent, u"", geometry, tab_index);
+  c.empty_caption_name = empty_caption_name;
+  return c;
+}
+
 // The keypad's display: the one opaque label, white, bordered, right-aligned,
-// keeping the newest digits of a long number in view. It has no accessible
-// name of its own, so screen readers read the number it shows, as with the
-// discount labels.
+// keeping the newest digits of a long number in view.
 constexpr ControlDescription Display() {
-  ControlDescription c =
-      Entry(Control::kDisplay, u"Display", Kind::kLabel, u"Frame1", u"", {240, 360, 3735, 495}, 21);
+  ControlDescription c = OutputLabel(Control::kDisplay, u"Display", u"Frame1",
+                                     {240, 360, 3735, 495}, 21, u"计算器显示");
   c.font = kDisplayFont;
   c.back = System(SystemColour::kHighlightText);
   c.alignment = Alignment::kRight;
   c.border = Border::kFixedSingle;
   c.keeps_tail = true;
   return Copying(c, CopyRule::kWhole, kDisplayMenu);
+}
+
+// The discount calculator's outputs, transparent in the window's font.
+constexpr ControlDescription PriceLabel(Control id, std::u16string_view name, Twips geometry,
+                                        int tab_index, std::u16string_view empty_caption_name) {
+  ControlDescription c = OutputLabel(id, name, u"Frame3", geometry, tab_index, empty_caption_name);
+  c.transparent = true;
+  c.shown_whole = true;
+  return c;
+}
+
+// The converter's output: the capital amount, whole however long.
+constexpr ControlDescription AmountWords() {
+  ControlDescription c = TextBox(Control::kText4, u"Text4", u"Frame4", {5400, 240, 3495, 270}, 41,
+                                 u"大写金额", Input::kAsTyped, kChequeMenu);
+  c.shown_whole = true;
+  return c;
 }
 
 constexpr ControlDescription DiscountBar() {
@@ -183,13 +208,13 @@ constexpr std::array kControls{
 
     Frame(Control::kFrame3, u"Frame3", u"计算打折", {4800, 2880, 4455, 1815}, 28),
     PanelLabel(Control::kLabel4, u"Label4", u"Frame3", u"原价：", {240, 360, 615, 255}, 29),
-    TextBox(Control::kText2, u"Text2", u"Frame3", {1200, 360, 1095, 270}, 35, u"原价", Input::kLine),
+    TextBox(Control::kText2, u"Text2", u"Frame3", {1200, 360, 1095, 270}, 35, u"原价", Input::kPrice),
     PanelLabel(Control::kLabel5, u"Label5", u"Frame3", u"元", {2400, 360, 375, 255}, 30),
     PanelLabel(Control::kLabel6, u"Label6", u"Frame3", u"打折：", {240, 720, 615, 255}, 31),
-    PanelLabel(Control::kLabzhe, u"Labzhe", u"Frame3", u"", {1200, 720, 1455, 255}, 32),
+    PriceLabel(Control::kLabzhe, u"Labzhe", {1200, 720, 1455, 255}, 32, u"打折"),
     DiscountBar(),
     PanelLabel(Control::kLabel8, u"Label8", u"Frame3", u"现价：", {240, 1440, 615, 255}, 33),
-    Copying(PanelLabel(Control::kLabxj, u"Labxj", u"Frame3", u"", {1200, 1440, 1455, 255}, 34),
+    Copying(PriceLabel(Control::kLabxj, u"Labxj", {1200, 1440, 1455, 255}, 34, u"现价"),
             CopyRule::kCurrentPrice, kPriceMenu),
 
     Frame(Control::kFrame4, u"Frame4", u"小写金额转换为大写金额", {240, 4800, 9015, 615}, 37),
@@ -197,8 +222,7 @@ constexpr std::array kControls{
     TextBox(Control::kText3, u"Text3", u"Frame4", {1320, 240, 2175, 270}, 40, u"小写金额", Input::kAmount,
             kChequeMenu),
     PanelLabel(Control::kLabel9, u"Label9", u"Frame4", u"转换为大写金额：", {3840, 240, 1455, 255}, 39),
-    TextBox(Control::kText4, u"Text4", u"Frame4", {5400, 240, 3495, 270}, 41, u"大写金额", Input::kAsTyped,
-            kChequeMenu),
+    AmountWords(),
 
     WindowLabel(Control::kLabel11, u"Label11", u"现在是", {1080, 5640, 735, 375}, 43, kRoundFont, kGreen),
     WindowLabel(Control::kLabel12, u"Label12", u"", {1800, 5640, 2775, 375}, 44, kClockFont, kGreen),
@@ -287,6 +311,11 @@ static_assert(MenusHoldActions());
 std::span<const ControlDescription> Description() { return kControls; }
 
 const ControlDescription& Describe(Control control) { return kControls[IndexOf(control)]; }
+
+std::u16string_view AccessibleName(const ControlDescription& entry, std::u16string_view caption) {
+  if (!entry.accessible_name.empty()) return entry.accessible_name;
+  return caption.empty() ? entry.empty_caption_name : std::u16string_view();
+}
 
 std::optional<Control> ControlNamed(std::u16string_view name) {
   const auto it = std::find_if(kControls.begin(), kControls.end(),

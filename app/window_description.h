@@ -83,8 +83,9 @@ enum class Border : std::uint8_t { kNone, kFixedSingle };
 // What a text box stores of what the user types or pastes.
 enum class Input : std::uint8_t {
   kAsTyped,  // everything as it comes
-  kLine,     // full-width characters folded to ASCII, a paste on one line
-  kAmount,   // as kLine, and a paste loses currency marks and grouping commas
+  kLine,     // full-width characters folded to ASCII, a paste on one line, a formula
+  kPrice,    // as kLine, one value, and a paste loses currency marks
+  kAmount,   // as kPrice, and a paste loses grouping commas too
 };
 
 // What a label's copy action puts on the clipboard (app/copy_rules.h).
@@ -118,6 +119,12 @@ struct ControlDescription {
   Alignment alignment = Alignment::kLeft;
   Border border = Border::kNone;
   std::u16string_view accessible_name;
+  // Output labels, which are read by what they show: what a screen reader
+  // hears while the caption is empty, instead of the frame's title.
+  std::u16string_view empty_caption_name;
+  // Outputs in their parent's font: a text too wide is drawn narrower,
+  // never cut (textnum/text_fit.h).
+  bool shown_whole = false;
   Range range;          // scroll bars
   int interval_ms = 0;  // timers
   Input input = Input::kAsTyped;   // text boxes
@@ -139,5 +146,11 @@ struct ControlDescription {
 
 // The control whose context menu lists the action; the first one if several do.
 [[nodiscard]] Control MenuHost(Control action);
+
+// The accessible name of a control that shows caption: its own name when it
+// has one, else its empty_caption_name while the caption is empty, else ""
+// (the caption itself is read).
+[[nodiscard]] std::u16string_view AccessibleName(const ControlDescription& entry,
+                                                 std::u16string_view caption);
 
 }  // namespace numoria::window

@@ -7,7 +7,7 @@
 namespace numoria {
 
 void WindowModel::Dispatch(Control control, Event event) {
-  Handlers handlers{controls_, keypad_};
+  Handlers handlers{controls_, keypad_, cheque_};
   for (const Binding& row : Bindings()) {
     if (row.control != control || row.event != event) continue;
     try {

@@ -44,11 +44,10 @@ class WindowModel {
   // dispatches an action's click.
   [[nodiscard]] static std::optional<Control> KeyTarget(Control focused, const KeyStroke& stroke);
 
-  [[nodiscard]] const Keypad& keypad() const { return keypad_; }
-
  private:
   Controls& controls_;
   Keypad keypad_;
+  ChequeOffer cheque_;
   Activation activation_;
 };
 

@@ -32,4 +32,11 @@ namespace numoria {
 // The capital amount's tooltip for a cheque form; empty for no form.
 [[nodiscard]] std::u16string ChequeTip(std::u16string_view form);
 
+// The cheque form the window offers for Text3's text: none while the
+// amount is cut short, that is after a typed character was refused because
+// the box was full ("123456789.55" typed leaves "123456789.", whose form
+// "…玖元整" would claim an amount the user did not mean), until the amount
+// is edited again; otherwise ChequeAmount(text).
+[[nodiscard]] std::u16string OfferedChequeAmount(std::u16string_view text, bool cut_short);
+
 }  // namespace numoria

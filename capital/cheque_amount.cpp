@@ -38,4 +38,8 @@ std::u16string ChequeAmount(std::u16string_view text) {
   return out.empty() ? u"零元整" : out + u"整";
 }
 
+std::u16string OfferedChequeAmount(std::u16string_view text, bool cut_short) {
+  return cut_short ? std::u16string() : ChequeAmount(text);
+}
+
 }  // namespace numoria

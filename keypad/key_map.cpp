@@ -20,7 +20,10 @@ constexpr std::array kOtherCharacters{
     OtherCharacter{u'R', KeypadKey::kOver, false},
 };
 
-constexpr std::array<std::pair<NamedKey, KeypadKey>, 3> kNamedKeys{{
+// Enter is "=", as on every calculator, whichever key has the focus; Space
+// stays the toolkit's press of the focused key.
+constexpr std::array<std::pair<NamedKey, KeypadKey>, 4> kNamedKeys{{
+    {NamedKey::kEnter, KeypadKey::kEquals},
     {NamedKey::kEscape, KeypadKey::kClear},
     {NamedKey::kDelete, KeypadKey::kClear},
     {NamedKey::kF9, KeypadKey::kPlusMinus},

@@ -11,7 +11,8 @@
 namespace numoria {
 
 // Keys that type no character of their own but press a keypad key.
-enum class NamedKey { kNone, kEscape, kDelete, kF9 };
+// Enter is the main row's Return or the number pad's Enter.
+enum class NamedKey { kNone, kEnter, kEscape, kDelete, kF9 };
 
 // The key pressed, or nullopt for a key that presses none. typed is the
 // character the key types (0 for none), named the key when it types none;

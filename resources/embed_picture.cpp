@@ -43,6 +43,14 @@ void WritePixels(std::ofstream& out, const char* name, const QImage& image) {
   });
 }
 
+void WriteIndices(std::ofstream& out, const QImage& image) {
+  const int width = image.width();
+  WriteArray(out, "std::uint8_t", "kBackgroundIndices", width * image.height(),
+             [&](int i) { out << static_cast<unsigned>(image.constScanLine(i / width)[i % width]); });
+  WriteArray(out, "std::uint32_t", "kBackgroundColourTable", image.colorCount(),
+             [&](int i) { WriteHex(out, image.color(i) | 0xFF000000U); });
+}
+
 bool Fail(const char* path, const char* what) {
   std::fprintf(stderr, "embed_picture: %s %s\n", path, what);
   return false;
@@ -66,7 +74,7 @@ bool Embed(const char* output, const char* background_path, const char* icon16_p
   std::ofstream out(output, std::ios::binary);
   out << "// Generated at build time by embed_picture.\n"
          "#include \"resources/picture_data.h\"\n\nnamespace numoria {\n\n";
-  WritePixels(out, "kBackgroundPixels", background);
+  WriteIndices(out, background);
   WritePixels(out, "kIcon16Pixels", icon16);
   WritePixels(out, "kIcon32Pixels", icon32);
   out << "}  // namespace numoria\n";

@@ -1,6 +1,7 @@
 #include "resources/pictures.h"
 
 #include <QImage>
+#include <QList>
 #include <array>
 #include <cstdint>
 
@@ -21,7 +22,10 @@ template <std::size_t kPixels>
 }  // namespace
 
 QImage background_picture() {
-  return Wrap(kBackgroundPixels, kBackgroundWidth, QImage::Format_RGB32);
+  QImage picture(kBackgroundIndices.data(), kBackgroundWidth, kBackgroundHeight, kBackgroundWidth,
+                 QImage::Format_Indexed8);
+  picture.setColorTable(QList<QRgb>(kBackgroundColourTable.begin(), kBackgroundColourTable.end()));
+  return picture;
 }
 
 QIcon program_icon() {

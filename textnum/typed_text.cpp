@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 #include "textnum/char_class.h"
 
@@ -14,9 +15,17 @@ constexpr char16_t kFullWidthOffset = kFirstFullWidth - u'!';
 
 [[nodiscard]] constexpr bool IsLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
 
+// Blanks a copied cell brings along: no-break blanks too, which
+// spreadsheets and web pages put before amounts.
 [[nodiscard]] constexpr bool IsEdgeSpace(char16_t c) {
-  return c == u' ' || c == u'\t' || IsLineBreak(c);
+  return c == u' ' || c == u'\t' || IsLineBreak(c) || c == u'\u00A0' || c == u'\u2007' ||
+         c == u'\u202F';
 }
+
+[[nodiscard]] constexpr bool IsCellBreak(char16_t c) { return c == u'\t' || IsLineBreak(c); }
+
+// A character a number may end or start with.
+[[nodiscard]] constexpr bool IsNumberPart(char16_t c) { return IsDigit(c) || c == u'.'; }
 
 [[nodiscard]] std::u16string_view Trimmed(std::u16string_view text) {
   while (!text.empty() && IsEdgeSpace(text.front())) text.remove_prefix(1);
@@ -26,7 +35,8 @@ constexpr char16_t kFullWidthOffset = kFirstFullWidth - u'!';
 
 // Strips currency marks, and the blanks beside them, from both ends.
 [[nodiscard]] std::u16string_view WithoutCurrencyMarks(std::u16string_view text) {
-  constexpr std::array<std::u16string_view, 4> kMarks{u"\uFFE5", u"\u00A5", u"RMB", u"元"};
+  constexpr std::array<std::u16string_view, 5> kMarks{u"\uFFE5", u"\u00A5", u"RMB", u"人民币",
+                                                      u"元"};
   for (bool stripped = true; stripped;) {
     stripped = false;
     for (const std::u16string_view mark : kMarks) {
@@ -53,6 +63,11 @@ constexpr char16_t kFullWidthOffset = kFirstFullWidth - u'!';
          GroupsThousands(whole);
 }
 
+[[nodiscard]] std::u16string LimitText(int max_length) {
+  const std::string digits = std::to_string(max_length);
+  return u"金额最多 " + std::u16string(digits.begin(), digits.end()) + u" 个字符";
+}
+
 }  // namespace
 
 std::u16string FoldFullWidth(std::u16string_view text) {
@@ -62,6 +77,8 @@ std::u16string FoldFullWidth(std::u16string_view text) {
       c = static_cast<char16_t>(c - kFullWidthOffset);
     } else if (c == u'\u3000') {
       c = u' ';
+    } else if (c == u'\u3002' || c == u'\uFF61') {
+      c = u'.';
     }
   }
   return folded;
@@ -83,11 +100,50 @@ std::u16string PastedLine(std::u16string_view text) {
   return result;
 }
 
-std::u16string PastedAmount(std::u16string_view text) {
+std::u16string PastedPrice(std::u16string_view text) {
   const std::u16string line = PastedLine(text);
-  std::u16string amount(WithoutCurrencyMarks(line));
+  return std::u16string(WithoutCurrencyMarks(line));
+}
+
+std::u16string PastedAmount(std::u16string_view text) {
+  std::u16string amount = PastedPrice(text);
   if (CommasGroupThousands(amount)) std::erase(amount, u',');
   return amount;
 }
+
+PasteRefusal RefusedPaste(std::u16string_view pasted, std::size_t cleaned_length, bool one_value,
+                          std::size_t room) {
+  const std::u16string folded = FoldFullWidth(pasted);
+  const std::u16string_view cells = Trimmed(folded);
+  // Walks the runs of blanks that hold a cell break, and looks at the
+  // characters on both sides of each.
+  for (std::size_t i = 0; i < cells.size();) {
+    if (!IsEdgeSpace(cells[i])) {
+      ++i;
+      continue;
+    }
+    const std::size_t start = i;
+    bool breaks = false;
+    for (; i < cells.size() && IsEdgeSpace(cells[i]); ++i) breaks = breaks || IsCellBreak(cells[i]);
+    if (breaks && (one_value || (IsNumberPart(cells[start - 1]) && IsNumberPart(cells[i])))) {
+      return PasteRefusal::kSeveralValues;
+    }
+  }
+  return cleaned_length > room ? PasteRefusal::kTooLong : PasteRefusal::kNone;
+}
+
+std::u16string PasteRefusalNotice(PasteRefusal refusal, int max_length) {
+  switch (refusal) {
+    case PasteRefusal::kNone:
+      break;
+    case PasteRefusal::kSeveralValues:
+      return u"粘贴内容含多个数值，未粘贴";
+    case PasteRefusal::kTooLong:
+      return LimitText(max_length) + u"，未粘贴";
+  }
+  return {};
+}
+
+std::u16string TypingRefusalNotice(int max_length) { return LimitText(max_length) + u"，未输入"; }
 
 }  // namespace numoria

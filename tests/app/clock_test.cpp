@@ -1,4 +1,4 @@
-#include "app/clock.h"
+#include "app/qt/clock.h"
 
 #include <gtest/gtest.h>
 

@@ -46,13 +46,11 @@ TEST_F(CopyMenusTest, CopyTakesTheNumberTheLabelShows) {
     std::u16string_view label;
     const char* want;  // nullptr: the item is disabled
   } kCases[] = {
+      // What each rule copies is the window model's (window_model_test); here
+      // each menu, its enabled state and the clipboard.
       {{}, u"Display", nullptr},
       {{{u"keys", "12+3="}}, u"Display", "15"},
-      {{{u"keys", "1/0="}}, u"Display", "0"},
-      {{}, u"Label2", nullptr},
       {{{u"Text1", "1+2*3"}, {u"Command1", ""}}, u"Label2", "7"},
-      {{{u"Text1", "(1+2"}, {u"Command1", ""}}, u"Label2", nullptr},
-      {{}, u"Labxj", nullptr},
       {{{u"Text2", "59.9"}, {u"HScroll1", ">>>>>>>>"}}, u"Labxj", "47.92"},
       {{{u"Text2", "abc"}, {u"HScroll1", ">"}}, u"Labxj", nullptr},
   };
@@ -86,9 +84,8 @@ TEST_F(CopyMenusTest, SelectingLeavesTheFocusWhereItWas) {
 TEST_F(CopyMenusTest, ChequeActionsAndTooltipFollowTheAmount) {
   // clang-format off
   constexpr struct { std::string_view amount; std::u16string_view form; } kCases[] = {
-      {"", u""}, {"12.05", u"壹拾贰元零伍分"}, {"12.345", u""}, {"1,000", u""},
-      {"2147483647", u"贰拾壹亿肆仟柒佰肆拾捌万叁仟陆佰肆拾柒元整"}, {"2147483648", u""},
-      {"0", u"零元整"}, {"-5", u""}};
+      {"", u""}, {"12.05", u"壹拾贰元零伍分"}, {"12.345", u""},
+      {"2147483647", u"贰拾壹亿肆仟柒佰肆拾捌万叁仟陆佰肆拾柒元整"}};
   // clang-format on
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.amount);
@@ -102,7 +99,8 @@ TEST_F(CopyMenusTest, ChequeActionsAndTooltipFollowTheAmount) {
 
 // From the menu of either box (item 0 or 1), and from the key (-1) in either
 // box; the key does nothing in another box or while the amount cannot stand
-// on a cheque.
+// on a cheque, nor after Text3 refused a typed character ("123456789.55"
+// leaves "123456789."), until the amount is typed again.
 TEST_F(CopyMenusTest, EachWayCopiesTheChequeForm) {
   // clang-format off
   constexpr struct { std::string_view amount; std::u16string_view box; int item; std::u16string_view want; } kCases[] = {
@@ -110,7 +108,11 @@ TEST_F(CopyMenusTest, EachWayCopiesTheChequeForm) {
       {"16409.02", u"Text4", 1, u"人民币壹万陆仟肆佰零玖元零贰分"},
       {"12", u"Text4", 0, u"壹拾贰元整"}, {"12", u"Text3", 1, u"人民币壹拾贰元整"},
       {"0.5", u"Text3", -1, u"伍角整"}, {"0.5", u"Text4", -1, u"伍角整"},
-      {"0.5", u"Text1", -1, u"before"}, {"12.345", u"Text3", -1, u"before"}};
+      {"0.5", u"Text1", -1, u"before"}, {"12.345", u"Text3", -1, u"before"},
+      {"123456789.55", u"Text3", -1, u"before"}, {"123456789.55", u"Text4", -1, u"before"},
+      // Ctrl+A and the key in a full box are shortcuts, no refused characters.
+      {"1234567890", u"Text3", -1, u"壹拾贰亿叁仟肆佰伍拾陆万柒仟捌佰玖拾元整"},
+      {"12345678.5", u"Text3", -1, u"壹仟贰佰叁拾肆万伍仟陆佰柒拾捌元伍角整"}};
   // clang-format on
   for (const auto& c : kCases) {
     SCOPED_TRACE(std::string(c.amount) + " " + ToQString(c.box).toStdString());
@@ -119,6 +121,7 @@ TEST_F(CopyMenusTest, EachWayCopiesTheChequeForm) {
     QWidget* box = Find(c.box);
     box->setFocus();
     if (c.item < 0) {
+      QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
       QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     } else {
       OpenContextMenu(*box, {4, 4});

@@ -10,8 +10,8 @@
 #include <cmath>
 #include <string>
 
-#include "app/tail_label.h"
-#include "app/widget_controls.h"
+#include "app/qt/tail_label.h"
+#include "app/qt/widget_controls.h"
 #include "tests/app/gui_test.h"
 
 namespace numoria::testing {

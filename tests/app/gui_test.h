@@ -20,10 +20,11 @@
 #include <string_view>
 #include <utility>
 
-#include "app/main_window.h"
-#include "app/qt_text.h"
-#include "app/widget_controls.h"
+#include "app/qt/main_window.h"
+#include "app/qt/qt_text.h"
+#include "app/qt/widget_controls.h"
 #include "app/window_description.h"
+#include "keypad/keypad.h"
 
 namespace numoria::testing {
 
@@ -138,17 +139,14 @@ class GuiTest : public ::testing::Test {
     }
   }
 
-  // Clicks keypad buttons by their captions: digits . + - * / = and c for C.
+  // Clicks keypad buttons by the characters that type them, c for C.
   void PressKeys(std::string_view keys) const {
-    constexpr std::pair<char, std::u16string_view> kNamed[] = {
-        {'.', u"DotBttn"}, {'+', u"Plus"},   {'-', u"Minus"}, {'*', u"Times"},
-        {'/', u"Div"},     {'=', u"Equals"}, {'c', u"clear"}};
     for (const char key : keys) {
-      QString name = QStringLiteral("Digits(%1)").arg(key);
-      for (const auto& [caption, button] : kNamed) {
-        if (caption == key) name = ToQString(button);
+      for (const KeypadKeyInfo& info : kKeypadKeys) {
+        if (info.typed == static_cast<char16_t>(key) || (key == 'c' && info.key == KeypadKey::kClear)) {
+          QTest::mouseClick(Find<QPushButton>(window::Describe(info.button).name), Qt::LeftButton);
+        }
       }
-      QTest::mouseClick(Find<QPushButton>(ToU16String(name)), Qt::LeftButton);
     }
   }
 

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <string>
 
-#include "app/tail_label.h"
+#include "app/qt/tail_label.h"
 #include "tests/app/gui_test.h"
 
 namespace numoria::testing {

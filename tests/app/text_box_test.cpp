@@ -2,8 +2,9 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QToolTip>
 
-#include "app/text_box.h"
+#include "app/qt/text_box.h"
 #include "gui_test.h"
 
 namespace numoria::testing {
@@ -11,24 +12,30 @@ namespace {
 
 using TextBoxTest = GuiTest;
 
-// A written amount too long for Text4 shows its head; the tail is cut.
-TEST_F(TextBoxTest, WrittenTextShowsFromItsFirstCharacter) {
+// An amount too wide for Text4 in the window's font is drawn narrower and
+// shows whole, from its first character; one that fits keeps the font, and
+// so its look, exactly.
+TEST_F(TextBoxTest, WrittenAmountShowsWholeAndAShortOneKeepsItsLook) {
   auto* text4 = Find<QLineEdit>(u"Text4");
-  for (const char* amount : {"2147483647", "1111111111", "1999999999"}) {
+  const QFont window_font = text4->parentWidget()->font();
+  Use(u"Text3", "1001");
+  const QImage short_one = text4->grab().toImage();
+  for (const char* amount : {"2147483647", "1111111111", "1999999999", "1001"}) {
     SCOPED_TRACE(amount);
     Use(u"Text4", "");
     Use(u"Text3", amount);
-    ASSERT_GT(text4->fontMetrics().horizontalAdvance(text4->text()), text4->width());
+    const bool fits =
+        QFontMetrics(window_font).horizontalAdvance(text4->text()) < LineArea(*text4).width() - 4;
+    EXPECT_EQ(text4->font() == window_font, fits);
+    EXPECT_EQ(text4->testAttribute(Qt::WA_SetFont), !fits);
+    EXPECT_LE(text4->fontMetrics().horizontalAdvance(text4->text()), LineArea(*text4).width() - 4);
+    EXPECT_GE(text4->font().pixelSize(), window_font.pixelSize() - 1);
     EXPECT_EQ(text4->cursorPosition(), 0);
-    const QImage shown = text4->grab().toImage();
     // The cursor at the first character stands at the box's left edge, so
     // the text is not scrolled.
     EXPECT_LT(text4->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(), 6);
-    text4->setText(text4->text().left(3));
-    text4->setCursorPosition(0);
-    EXPECT_TRUE(SameLeftOf(shown, text4->grab().toImage(),
-                           text4->fontMetrics().horizontalAdvance(text4->text())));
   }
+  EXPECT_EQ(text4->grab().toImage(), short_one);
 }
 
 // Typed, committed by an input method or pasted: what each box stores, and
@@ -41,11 +48,15 @@ TEST_F(TextBoxTest, BoxesStoreFullWidthAsAsciiAndPastesWithoutInvisibleEdges) {
       {Path::kType, u"Text3", u"１２３４５６７８９０１２", u"1234567890", 10},
       {Path::kType, u"Text1", u"ｓｉｎ（ｘ）＊２　", u"sin(x)*2 ", 9},
       {Path::kType, u"Text4", u"１２", u"１２", 2},
+      {Path::kType, u"Text3", u"12。5", u"12.5", 4}, {Path::kCommit, u"Text2", u"99。5", u"99.5", 1},
       {Path::kCommit, u"Text3", u"１２３．５", u"123.5", 1},
       {Path::kCommit, u"Text3", u"１２３４５６７８９０１２", u"1234567890", 1},
       {Path::kCommit, u"Text2", u"　１００　", u" 100 ", 1},
       {Path::kCtrlV, u"Text3", u"1234.56\r\n", u"1234.56", 1},
-      {Path::kCtrlV, u"Text3", u"￥1,234,567,890.50", u"1234567890", 1},
+      {Path::kCtrlV, u"Text1", u"2。5*2", u"2.5*2", 1},
+      {Path::kCtrlV, u"Text3", u"人民币1,234.50", u"1234.50", 1},
+      {Path::kCtrlV, u"Text3", u"\u00A01234.50", u"1234.50", 1},
+      {Path::kCtrlV, u"Text2", u"￥100", u"100", 1}, {Path::kCtrlV, u"Text2", u"12元", u"12", 1},
       {Path::kCtrlV, u"Text3", u"12,5", u"12,5", 1},
       {Path::kCtrlV, u"Text2", u" 1,234.50\t", u"1,234.50", 1},
       {Path::kCtrlV, u"Text1", u"1+2\r\n*3\n", u"1+2 *3", 1},
@@ -117,6 +128,58 @@ TEST_F(TextBoxTest, BoxesStoreFullWidthAsAsciiAndPastesWithoutInvisibleEdges) {
   EXPECT_EQ(Shown(u"Text4"), QStringLiteral("壹佰贰拾叁元"));
   text3->undo();
   EXPECT_EQ(Shown(u"Text3"), QStringLiteral("12"));
+}
+
+// A paste that does not fit whole, or whose cells would run together, leaves
+// the box as it was and says why at the box.
+TEST_F(TextBoxTest, RefusedPasteInsertsNothingAndSaysWhy) {
+  enum class Path { kCtrlV, kMiddle, kDrop };
+  constexpr std::u16string_view kTooLong = u"金额最多 10 个字符，未粘贴";
+  constexpr std::u16string_view kSeveral = u"粘贴内容含多个数值，未粘贴";
+  // clang-format off
+  const struct { Path path; std::u16string_view box, before, pasted, notice; } kCases[] = {
+      {Path::kCtrlV, u"Text3", u"", u"12345678901", kTooLong},
+      {Path::kCtrlV, u"Text3", u"", u"￥12,345,678.95", kTooLong},
+      {Path::kMiddle, u"Text3", u"5", u"123456789.5", kTooLong},
+      {Path::kDrop, u"Text3", u"12345", u"123456", kTooLong},
+      {Path::kCtrlV, u"Text3", u"", u"100\n200\n", kSeveral},
+      {Path::kCtrlV, u"Text2", u"", u"100\t200", kSeveral},
+      {Path::kCtrlV, u"Text1", u"1+1", u"100\n200\n", kSeveral},
+      {Path::kDrop, u"Text1", u"", u"100\r\n200\r\n300", kSeveral}};
+  // clang-format on
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(ToQString(c.box).toStdString() + " " + ToQString(c.pasted).toStdString());
+    auto* box = Find<TextBox>(c.box);
+    box->setText(ToQString(c.before));
+    box->setFocus();
+    QToolTip::hideText();
+    const QSignalSpy changes(box, &QLineEdit::textChanged);
+    const QString pasted = ToQString(c.pasted);
+    if (c.path == Path::kCtrlV) {
+      QApplication::clipboard()->setText(pasted);
+      QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    } else if (c.path == Path::kMiddle) {
+      QApplication::clipboard()->setText(pasted, QClipboard::Selection);
+      QTest::mouseClick(box, Qt::MiddleButton);
+    } else {
+      QMimeData data;
+      data.setText(pasted);
+      QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, {});
+      QApplication::sendEvent(box, &enter);
+      QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, {});
+      QApplication::sendEvent(box, &drop);
+    }
+    EXPECT_EQ(box->text(), ToQString(c.before));
+    EXPECT_EQ(changes.count(), 0);
+    if (c.path != Path::kMiddle || QApplication::clipboard()->supportsSelection()) {
+      EXPECT_EQ(QToolTip::text(), ToQString(c.notice));
+    }
+  }
+  // A typed character the full box refuses is told the same way.
+  QToolTip::hideText();
+  Use(u"Text3", "123456789.55");
+  EXPECT_EQ(Shown(u"Text3"), QStringLiteral("123456789."));
+  EXPECT_EQ(QToolTip::text(), QStringLiteral("金额最多 10 个字符，未输入"));
 }
 
 }  // namespace

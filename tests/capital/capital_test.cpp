@@ -1,5 +1,4 @@
 #include "capital/capital.h"
-#include "capital/handlers.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +8,6 @@
 #include <string_view>
 
 #include "tests/support/checks.h"
-#include "tests/support/fake_controls.h"
 
 namespace numoria {
 namespace {
@@ -99,17 +97,16 @@ TEST(ChequeAmount, Table) {
   ExpectConversions(ChequeAmount, kCases);
 }
 
-// The handler overwrites Text4 whatever it held, and leaves Text3 alone.
-TEST(Text3Change, WritesTheConversion) {
-  testing::FakeControls controls;
-  constexpr std::u16string_view kSteps[][2] = {
-      {u"1001", u"壹仟零壹元"}, {u"1001a", kBadFormat}, {u"", u"元"}, {u"3000000000", kOutOfRange}};
-  for (const auto& [typed, shown] : kSteps) {
-    SCOPED_TRACE(Narrow(typed));
-    controls.SetText(Control::kText3, typed);
-    Text3_Change(controls);
-    EXPECT_EQ(controls.Text(Control::kText4), shown);
-    EXPECT_EQ(controls.Text(Control::kText3), typed);
+// No form is offered for what a full box left of a longer typed amount.
+TEST(ChequeAmount, NoneOfferedForAnAmountCutShort) {
+  // clang-format off
+  constexpr struct { std::u16string_view text; bool cut_short; std::u16string_view want; } kCases[] = {
+      {u"123456789.", true, u""}, {u"123456789.", false, u"壹亿贰仟叁佰肆拾伍万陆仟柒佰捌拾玖元整"},
+      {u"12.5", false, u"壹拾贰元伍角整"}, {u"12.345", false, u""}};
+  // clang-format on
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(Narrow(c.text));
+    EXPECT_EQ(OfferedChequeAmount(c.text, c.cut_short), c.want);
   }
 }
 

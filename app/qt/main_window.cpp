@@ -1,13 +1,13 @@
-#include "app/main_window.h"
+#include "app/qt/main_window.h"
 
 #include <QPainter>
 
-#include "app/fonts.h"
-#include "app/keypad_keys.h"
-#include "app/signal_bindings.h"
-#include "app/toolkit_translation.h"
-#include "app/widget_controls.h"
-#include "app/window_builder.h"
+#include "app/qt/fonts.h"
+#include "app/qt/keypad_keys.h"
+#include "app/qt/signal_bindings.h"
+#include "app/qt/toolkit_translation.h"
+#include "app/qt/widget_controls.h"
+#include "app/qt/window_builder.h"
 #include "app/window_model.h"
 #include "expression/evaluator.h"
 #include "resources/pictures.h"

@@ -1,4 +1,4 @@
-#include "app/keypad_keys.h"
+#include "app/qt/keypad_keys.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -6,7 +6,8 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "app/qt_text.h"
+#include "app/qt/push_button.h"
+#include "app/qt/qt_text.h"
 #include "app/window_description.h"
 #include "app/window_model.h"
 
@@ -20,6 +21,9 @@ using window::ControlNamed;
 
 [[nodiscard]] NamedKey NamedKeyOf(int key) {
   switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return NamedKey::kEnter;
     case Qt::Key_Escape:
       return NamedKey::kEscape;
     case Qt::Key_Delete:
@@ -38,10 +42,11 @@ KeypadKeys::KeypadKeys(QWidget& form, WindowModel& model)
   release_.setSingleShot(true);
   release_.setInterval(kShownPressedMs);
   connect(&release_, &QTimer::timeout, this, &KeypadKeys::Release);
-  if (auto* frame = form.findChild<QWidget*>(QStringLiteral("Frame1"))) {
-    for (QAbstractButton* button : frame->findChildren<QAbstractButton*>()) {
-      button->installEventFilter(this);
-    }
+  for (const KeypadKeyInfo& key : kKeypadKeys) {
+    auto* button = form.findChild<QAbstractButton*>(ToQString(window::Describe(key.button).name));
+    if (button == nullptr) continue;
+    button->installEventFilter(this);
+    if (auto* push = dynamic_cast<PushButton*>(button)) push->ShowFocusAlways();
   }
 }
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/font_fallback.h"
-#include "app/qt_text.h"
+#include "app/qt/font_fallback.h"
+#include "app/qt/qt_text.h"
 
 namespace numoria {
 namespace {
@@ -25,7 +25,30 @@ namespace {
   return escaped;
 }
 
+[[nodiscard]] bool HasCacheDirectory(FcConfig* config) {
+  FcStrList* const dirs = FcConfigGetCacheDirs(config);
+  const bool any = dirs != nullptr && FcStrListNext(dirs) != nullptr;
+  if (dirs != nullptr) FcStrListDone(dirs);
+  return any;
+}
+
 }  // namespace
+
+void LoadFontConfiguration() {
+  // The same file (or FONTCONFIG_FILE) and fonts as fontconfig's own start.
+  // Where that fails, or leaves no cache to read the fonts from, fontconfig
+  // is left to start in its own way, fallbacks included.
+  FcConfig* const config = FcConfigCreate();
+  if (config == nullptr) return;
+  if (FcConfigParseAndLoad(config, nullptr, FcTrue) == FcTrue && HasCacheDirectory(config) &&
+      FcConfigBuildFonts(config) == FcTrue && FcConfigSetCurrent(config) == FcTrue) {
+    // From fontconfig 2.13.91 on the current configuration holds a reference
+    // of its own, which the toolkit releases at exit; before, it took ours.
+    if constexpr (FC_VERSION >= 21391) FcConfigDestroy(config);
+    return;
+  }
+  FcConfigDestroy(config);
+}
 
 bool PreferFallbackFace(std::u16string_view family, std::u16string_view fallback) {
   // Right after the family itself and bound as strongly, so neither the

@@ -13,4 +13,12 @@ namespace numoria {
 // then applies.
 bool PreferFallbackFace(std::u16string_view family, std::u16string_view fallback);
 
+// Loads the system's font configuration and fonts as the first font lookup
+// would, without also parsing every configuration template the system ships
+// (fontconfig reads them all for their descriptions only, which costs two
+// thirds as much again as the configuration itself and changes no match).
+// Must run before anything looks up a font; does nothing where that cannot be
+// done.
+void LoadFontConfiguration();
+
 }  // namespace numoria

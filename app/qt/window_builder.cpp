@@ -1,4 +1,4 @@
-#include "app/window_builder.h"
+#include "app/qt/window_builder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,14 +12,15 @@
 #include <utility>
 #include <vector>
 
-#include "app/fonts.h"
-#include "app/frame.h"
-#include "app/label_wrap.h"
-#include "app/push_button.h"
-#include "app/qt_text.h"
-#include "app/scroll_bar.h"
-#include "app/tail_label.h"
-#include "app/text_box.h"
+#include "app/qt/fonts.h"
+#include "app/qt/frame.h"
+#include "app/qt/label_wrap.h"
+#include "app/qt/push_button.h"
+#include "app/qt/qt_text.h"
+#include "app/qt/scroll_bar.h"
+#include "app/qt/tail_label.h"
+#include "app/qt/text_box.h"
+#include "app/qt/whole_text.h"
 #include "app/window_description.h"
 
 namespace numoria {
@@ -230,7 +231,13 @@ void BuildWindow(QWidget& form) {
     // needs their size and font; an auto-size label keeps it on one line, and
     // so does the display.
     if (WrapsCaption(entry)) WrapAtBlanksOnly(*static_cast<QLabel*>(widget));
-    if (!entry.accessible_name.empty()) widget->setAccessibleName(ToQString(entry.accessible_name));
+    if (const std::u16string_view name = window::AccessibleName(entry, entry.caption);
+        !name.empty()) {
+      widget->setAccessibleName(ToQString(name));
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(widget); edit != nullptr && entry.shown_whole) {
+      QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { ShowWhole(*edit); });
+    }
     by_name.insert(widget->objectName(), widget);
     if (entry.tab_index != window::kNoTabIndex) by_tab_index.emplace_back(entry.tab_index, widget);
   }

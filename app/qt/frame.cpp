@@ -1,4 +1,4 @@
-#include "app/frame.h"
+#include "app/qt/frame.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "app/clock.h"
+#include "app/qt/clock.h"
 
-#include "app/qt_text.h"
+#include "app/qt/qt_text.h"
 #include "app/timer.h"
 
 namespace numoria {

@@ -1,4 +1,4 @@
-#include "app/scroll_bar.h"
+#include "app/qt/scroll_bar.h"
 
 #include <QKeyEvent>
 #include <QStyleOptionFocusRect>

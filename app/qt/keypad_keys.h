@@ -16,9 +16,11 @@ namespace numoria {
 class WindowModel;
 
 // The keypad from the keyboard: while a button of Frame1 has the focus, a
-// digit, ".", an operator, "=", Escape or Delete, "r" or F9 presses its
-// keypad button as a click does (keypad/key_map.h), and Ctrl+C copies the
-// Display's text. Every other widget keeps its keys.
+// digit, ".", an operator, "=" or Enter, Escape or Delete, "r" or F9 presses
+// its keypad button as a click does (keypad/key_map.h), and Ctrl+C copies the
+// Display's text. Every other widget keeps its keys. A keypad button shows
+// its focus however it got it, a click included, so the user sees where
+// typed keys go.
 class KeypadKeys : public QObject {
   Q_OBJECT
 

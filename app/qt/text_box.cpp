@@ -1,4 +1,4 @@
-#include "app/text_box.h"
+#include "app/qt/text_box.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -8,8 +8,10 @@
 #include <QMetaMethod>
 #include <QMenu>
 #include <QMimeData>
+#include <QToolTip>
+#include <algorithm>
 
-#include "app/qt_text.h"
+#include "app/qt/qt_text.h"
 #include "textnum/typed_text.h"
 
 namespace numoria {
@@ -27,15 +29,36 @@ QString TextBox::StoredPaste(const QString& pasted) const {
       break;
     case Input::kLine:
       return ToQString(PastedLine(ToU16String(pasted)));
+    case Input::kPrice:
+      return ToQString(PastedPrice(ToU16String(pasted)));
     case Input::kAmount:
       return ToQString(PastedAmount(ToU16String(pasted)));
   }
   return pasted;
 }
 
+qsizetype TextBox::Room() const {
+  return std::max<qsizetype>(0, maxLength() - (text().size() - selectedText().size()));
+}
+
+bool TextBox::Refuses(const QString& pasted, const QString& stored, qsizetype room) {
+  const PasteRefusal refusal =
+      RefusedPaste(ToU16String(pasted), static_cast<std::size_t>(stored.size()),
+                   input_ != Input::kLine, static_cast<std::size_t>(room));
+  if (refusal == PasteRefusal::kNone) return false;
+  Notify(ToQString(PasteRefusalNotice(refusal, maxLength())));
+  return true;
+}
+
+void TextBox::Notify(const QString& notice) {
+  QToolTip::showText(mapToGlobal(QPoint(0, height())), notice, this);
+}
+
 void TextBox::PasteCleaned(QClipboard::Mode mode) {
   if (isReadOnly()) return;
-  const QString pasted = StoredPaste(QApplication::clipboard()->text(mode));
+  const QString clipboard = QApplication::clipboard()->text(mode);
+  const QString pasted = StoredPaste(clipboard);
+  if (Refuses(clipboard, pasted, Room())) return;
   // As the toolkit's paste: an empty clipboard still replaces a selection.
   if (pasted.isEmpty() && !hasSelectedText()) return;
   // As the toolkit's paste, too, the paste is an undo step of its own.
@@ -60,23 +83,46 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
     return;
   }
   const QString stored = Stored(event->text());
-  if (stored == event->text()) return QLineEdit::keyPressEvent(event);
-  QKeyEvent folded(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
-                   event->nativeVirtualKey(), event->nativeModifiers(), stored,
-                   event->isAutoRepeat(), static_cast<quint16>(event->count()), event->device());
-  QLineEdit::keyPressEvent(&folded);
-  event->setAccepted(folded.isAccepted());
+  // QLineEdit types a key's text when it starts with a printable character
+  // and Ctrl (with or without Shift) does not make the key a shortcut.
+  const Qt::KeyboardModifiers held = event->modifiers() & ~Qt::KeypadModifier;
+  const bool shortcut =
+      held == Qt::ControlModifier || held == (Qt::ControlModifier | Qt::ShiftModifier);
+  const bool refused = !isReadOnly() && !shortcut && !stored.isEmpty() &&
+                       stored.front().isPrint() && stored.size() > Room();
+  if (stored == event->text()) {
+    QLineEdit::keyPressEvent(event);
+  } else {
+    QKeyEvent folded(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
+                     event->nativeVirtualKey(), event->nativeModifiers(), stored,
+                     event->isAutoRepeat(), static_cast<quint16>(event->count()), event->device());
+    QLineEdit::keyPressEvent(&folded);
+    event->setAccepted(folded.isAccepted());
+  }
+  if (refused) {
+    Notify(ToQString(TypingRefusalNotice(maxLength())));
+    emit TypingRefused();
+  }
 }
 
 void TextBox::inputMethodEvent(QInputMethodEvent* event) {
   const QString stored = Stored(event->commitString());
-  if (stored == event->commitString()) return QLineEdit::inputMethodEvent(event);
-  // The composition is shown as the input method writes it; only the
-  // committed text is stored folded.
-  QInputMethodEvent folded(event->preeditString(), event->attributes());
-  folded.setCommitString(stored, event->replacementStart(), event->replacementLength());
-  QLineEdit::inputMethodEvent(&folded);
-  event->setAccepted(folded.isAccepted());
+  // A commit is typing: the box takes what fits, and tells of the rest.
+  const bool refused = !isReadOnly() && stored.size() > Room();
+  if (stored == event->commitString()) {
+    QLineEdit::inputMethodEvent(event);
+  } else {
+    // The composition is shown as the input method writes it; only the
+    // committed text is stored folded.
+    QInputMethodEvent folded(event->preeditString(), event->attributes());
+    folded.setCommitString(stored, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&folded);
+    event->setAccepted(folded.isAccepted());
+  }
+  if (refused) {
+    Notify(ToQString(TypingRefusalNotice(maxLength())));
+    emit TypingRefused();
+  }
 }
 
 void TextBox::mouseReleaseEvent(QMouseEvent* event) {
@@ -98,8 +144,14 @@ void TextBox::dropEvent(QDropEvent* event) {
       !data->hasText()) {
     return QLineEdit::dropEvent(event);
   }
+  const QString stored = StoredPaste(data->text());
+  // A drop inserts at the drop point, replacing nothing.
+  if (Refuses(data->text(), stored, std::max<qsizetype>(0, maxLength() - text().size()))) {
+    event->ignore();
+    return;
+  }
   QMimeData cleaned;
-  cleaned.setText(StoredPaste(data->text()));
+  cleaned.setText(stored);
   QDropEvent drop(event->position(), event->possibleActions(), &cleaned, event->buttons(),
                   event->modifiers(), event->type());
   drop.setDropAction(event->dropAction());

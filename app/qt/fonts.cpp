@@ -1,4 +1,4 @@
-#include "app/fonts.h"
+#include "app/qt/fonts.h"
 
 #include <QByteArray>
 #include <QFontDatabase>
@@ -7,8 +7,8 @@
 #include <array>
 #include <string_view>
 
-#include "app/font_fallback.h"
-#include "app/qt_text.h"
+#include "app/qt/font_fallback.h"
+#include "app/qt/qt_text.h"
 #include "resources/embedded_fonts.h"
 
 namespace numoria {

@@ -1,6 +1,8 @@
-#include "app/push_button.h"
+#include "app/qt/push_button.h"
 
 #include <QKeyEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace numoria {
 
@@ -14,6 +16,16 @@ void PushButton::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QPushButton::keyPressEvent(event);
+}
+
+void PushButton::paintEvent(QPaintEvent* event) {
+  if (!focus_always_shown_ || !hasFocus()) return QPushButton::paintEvent(event);
+  // As QPushButton paints, with the focus marked as the keyboard's.
+  QStylePainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  option.state |= QStyle::State_KeyboardFocusChange;
+  painter.drawControl(QStyle::CE_PushButton, option);
 }
 
 }  // namespace numoria

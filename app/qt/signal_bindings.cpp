@@ -1,4 +1,4 @@
-#include "app/signal_bindings.h"
+#include "app/qt/signal_bindings.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -10,8 +10,11 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
+#include <utility>
 
-#include "app/widget_controls.h"
+#include "app/qt/text_box.h"
+#include "app/qt/widget_controls.h"
 #include "app/window_model.h"
 
 namespace numoria {
@@ -54,6 +57,12 @@ bool SignalBindings::Connect(QObject* target, Control control, Event event) {
       }
       if (auto* bar = qobject_cast<QScrollBar*>(target)) {
         connect(bar, &QScrollBar::valueChanged, this, dispatch);
+        return true;
+      }
+      return false;
+    case Event::kRefused:
+      if (auto* box = qobject_cast<TextBox*>(target)) {
+        connect(box, &TextBox::TypingRefused, this, dispatch);
         return true;
       }
       return false;

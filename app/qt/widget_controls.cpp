@@ -1,4 +1,4 @@
-#include "app/widget_controls.h"
+#include "app/qt/widget_controls.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -6,20 +6,50 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QLocale>
+#include <QEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QTimer>
 #include <limits>
 
-#include "app/clock.h"
-#include "app/label_wrap.h"
-#include "app/qt_text.h"
+#include "app/qt/clock.h"
+#include "app/qt/label_wrap.h"
+#include "app/qt/qt_text.h"
+#include "app/qt/whole_text.h"
 #include "app/window_description.h"
 
 namespace numoria {
+namespace {
+
+// Keeps a message box from being minimised. A window manager that shows a
+// minimise button on every dialog whatever it asks (openbox) minimises the
+// window with it, and the modal box would leave the program hidden and
+// blocked; the box and its window come straight back instead.
+class StaysShown : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* box = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::WindowStateChange && box != nullptr && box->isMinimized()) {
+      QTimer::singleShot(0, box, [box] {
+        for (QWidget* window : {box->parentWidget(), box}) {
+          if (window != nullptr && window->isMinimized()) {
+            window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+          }
+        }
+      });
+    }
+    return false;
+  }
+};
+
+}  // namespace
 
 WidgetControls::WidgetControls(QWidget& form) : form_(form) {
   objects_[IndexOf(Control::kForm1)] = &form;
@@ -50,7 +80,9 @@ void WidgetControls::SetCaption(Control control, std::u16string_view caption) {
     // adjustSize keeps the top-left corner, so the label grows or shrinks
     // to the right and downwards.
     if (entry.auto_size) label->adjustSize();
+    if (entry.shown_whole) ShowWhole(*label);
     if (WrapsCaption(entry)) WrapAtBlanksOnly(*label);
+    label->setAccessibleName(ToQString(window::AccessibleName(entry, caption)));
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     button->setText(ToQString(caption));
   } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
@@ -110,10 +142,13 @@ LocalTime WidgetControls::Now() const {
 void WidgetControls::ShowMessage(std::u16string_view text, std::u16string_view caption) {
   QMessageBox box(QMessageBox::NoIcon, ToQString(caption), ToQString(text), QMessageBox::Ok,
                   &form_);
-  // A message to read and close: no minimise or maximise in its title bar,
-  // and a plain button, as message boxes on the classic desktop have.
+  // A message to read and close: a dialog transient for the window, with no
+  // minimise or maximise in its title bar, and a plain button, as message
+  // boxes on the classic desktop have.
   box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                      Qt::WindowCloseButtonHint);
+  StaysShown stays_shown;
+  box.installEventFilter(&stays_shown);
   if (QAbstractButton* ok = box.button(QMessageBox::Ok)) ok->setIcon(QIcon());
   box.exec();
 }

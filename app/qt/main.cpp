@@ -1,18 +1,16 @@
-// The Numoria window started exactly as the program's main() starts it, with
-// the first-frame probe attached.
-
 #include <QApplication>
 
-#include "app/main_window.h"
-#include "bench/startup_probe.h"
+#include "app/qt/font_fallback.h"
+#include "app/qt/main_window.h"
 
 int main(int argc, char* argv[]) {
-  const bool stay = numoria::bench::StayRequested(argc, argv);
+  numoria::LoadFontConfiguration();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Numoria"));
   QApplication::setApplicationVersion(QStringLiteral("1.00"));
+  // Lets the desktop match the window to its menu entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.numoria.numoria"));
   numoria::MainWindow window;
-  numoria::bench::FirstFrameProbe probe(window, stay);
   window.show();
   return QApplication::exec();
 }

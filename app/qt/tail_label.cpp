@@ -1,4 +1,4 @@
-#include "app/tail_label.h"
+#include "app/qt/tail_label.h"
 
 #include <QPainter>
 

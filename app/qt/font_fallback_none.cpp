@@ -1,4 +1,4 @@
-#include "app/font_fallback.h"
+#include "app/qt/font_fallback.h"
 
 namespace numoria {
 
@@ -6,5 +6,8 @@ namespace numoria {
 bool PreferFallbackFace(std::u16string_view /*family*/, std::u16string_view /*fallback*/) {
   return false;
 }
+
+// The platform's fonts are set up when first asked for.
+void LoadFontConfiguration() {}
 
 }  // namespace numoria

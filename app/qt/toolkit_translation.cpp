@@ -1,4 +1,4 @@
-#include "app/toolkit_translation.h"
+#include "app/qt/toolkit_translation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

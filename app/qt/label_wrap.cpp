@@ -1,4 +1,4 @@
-#include "app/label_wrap.h"
+#include "app/qt/label_wrap.h"
 
 #include <QTextLayout>
 
