@@ -40,16 +40,53 @@ struct Box {
   return FoldFullWidth(std::u16string_view(&c, 1)).front();
 }
 
-// A paste as the box stores it, cut to the room its limit leaves.
-void PasteCleaned(HWND edit, Input input) {
-  if (!Writable(edit)) return;
-  const std::u16string pasted = ClipboardText(edit);
-  std::u16string stored = input == Input::kAmount ? PastedAmount(pasted) : PastedLine(pasted);
+// The characters the box's limit still lets in.
+[[nodiscard]] std::size_t Room(HWND edit) {
   const auto [start, end] = Selection(edit);
   const auto length = static_cast<std::size_t>(GetWindowTextLengthW(edit));
   const auto limit = static_cast<std::size_t>(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0));
   const std::size_t kept = length - (end - start);
-  stored.resize(std::min(stored.size(), limit > kept ? limit - kept : 0));
+  return limit > kept ? limit - kept : 0;
+}
+
+// Tells the user why the box did not take what he typed or pasted.
+void Notify(HWND edit, const std::u16string& notice) {
+  const std::wstring text = Wide(notice);
+  EDITBALLOONTIP tip{sizeof tip, L"", text.c_str(), TTI_NONE};
+  SendMessageW(edit, EM_SHOWBALLOONTIP, 0, reinterpret_cast<LPARAM>(&tip));
+}
+
+[[nodiscard]] int Limit(HWND edit) {
+  return static_cast<int>(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0));
+}
+
+[[nodiscard]] std::u16string StoredPaste(std::u16string_view pasted, Input input) {
+  switch (input) {
+    case Input::kLine:
+      return PastedLine(pasted);
+    case Input::kPrice:
+      return PastedPrice(pasted);
+    case Input::kAmount:
+      return PastedAmount(pasted);
+    case Input::kAsTyped:
+      break;
+  }
+  return std::u16string(pasted);
+}
+
+// A paste as the box stores it, or none at all when the box refuses it
+// whole (several values, or more than the room left).
+void PasteCleaned(HWND edit, Input input) {
+  if (!Writable(edit)) return;
+  const std::u16string pasted = ClipboardText(edit);
+  const std::u16string stored = StoredPaste(pasted, input);
+  const PasteRefusal refusal =
+      RefusedPaste(pasted, stored.size(), input != Input::kLine, Room(edit));
+  if (refusal != PasteRefusal::kNone) {
+    Notify(edit, PasteRefusalNotice(refusal, Limit(edit)));
+    return;
+  }
+  const auto [start, end] = Selection(edit);
   // As the system's paste: an empty clipboard still replaces a selection.
   if (stored.empty() && start == end) return;
   SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Wide(stored).c_str()));
@@ -77,6 +114,12 @@ LRESULT CALLBACK TextBoxProc(HWND edit, UINT message, WPARAM wparam, LPARAM lpar
       // A shortcut's Ctrl+letter also types a control character, which the
       // box would take as its own command (Ctrl+C copies the selection).
       if (wparam >= 1 && wparam <= 26 && ShortcutAction(box.control, wparam + 'A' - 1)) return 0;
+      if (wparam >= 0x20 && Writable(edit) && Room(edit) == 0) {
+        // The box is full: the character is refused, and the model told.
+        Notify(edit, TypingRefusalNotice(Limit(edit)));
+        box.host->Dispatch(box.control, Event::kRefused);
+        return 0;
+      }
       return DefSubclassProc(edit, WM_CHAR, Stored(wparam, InputOf(box.control)), lparam);
     }
     case WM_PASTE:

@@ -79,7 +79,7 @@ TEST_F(WindowTest, PastesAreCleanedAndCutToTheLimit) {
   };
   const std::vector<Case> cases{
       {u"Text3", u"", u" ￥1,234.50\r\n", u"1234.50"},
-      {u"Text3", u"123456789", u"456", u"1234567894"},
+      {u"Text3", u"123456789", u"456", u"123456789"},  // too long: refused whole
       {u"Text1", u"", u" 2*3\r\n+1 ", u"2*3 +1"},
       {u"Text4", u"", u" x", u" x"},
   };
