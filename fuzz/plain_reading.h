@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "maths/maths.h"
+
 namespace numoria::fuzz {
 
 class PlainReading {
@@ -74,7 +76,9 @@ class PlainReading {
           !Take(u')')) {
         return std::nullopt;
       }
-      v = Finite(std::pow(*v, *exponent));
+      // The evaluator's own power: the reading checks the grammar, and the
+      // platform's pow is not correctly rounded everywhere (mingw-w64's).
+      v = Finite(maths::Pow(*v, *exponent));
     } else if (!Take(u'(') || !(v = Expression()) || !Take(u')')) {
       return std::nullopt;
     }
