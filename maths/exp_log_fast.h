@@ -43,8 +43,9 @@ struct LogReduction {
   return (v * v2) * ((a + v2 * b) + (v2 * v2) * (d + v2 * k(9)));
 }
 
-// log x for normal x > 0 (given by its bits), relative error below 2^-67.
-[[nodiscard]] inline DD LogFast(std::uint64_t bits) noexcept {
+// log(x 2^scale) for normal x > 0 (given by its bits), relative error below
+// 2^-67 (for scale down to -52 too: e ln 2 stays exact and dominates).
+[[nodiscard]] inline DD LogFast(std::uint64_t bits, int scale = 0) noexcept {
   const LogReduction red = ReduceLog(bits);
   const double v = red.u.hi;
   // v is a multiple of 2^-53 below 2^-8: vh, v to a multiple of 2^-30, has
@@ -53,7 +54,7 @@ struct LogReduction {
   const double vl = v - vh;
   const DD head = FastTwoSum(v, -0.5 * (vh * vh));
   const double square_lo = 2.0 * (vh * vl) + vl * vl;
-  const double ed = red.e;
+  const double ed = red.e + scale;
   const TD& table = kLogTable[red.index].minus_log_r;
   const DD a = FastTwoSum(ed * kLn2Head, table.hi);  // |table.hi| < 0.16
   const DD h = TwoSum(a.hi, head.hi);
