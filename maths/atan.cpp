@@ -47,7 +47,7 @@ constexpr double kAtanError = 0x1p-99;
 [[nodiscard]] DD AtanPositive(double a) noexcept {
   const bool inverted = a > 1.0;
   const DD z = inverted ? Divide(DD{1.0, 0.0}, DD{a, 0.0}) : DD{a, 0.0};
-  const int j = static_cast<int>(z.hi * 64.0 + 0.5);
+  const int j = NearestIndex(z.hi * 64.0);
   const double c = j / 64.0;
   const DD numerator = TwoSum(z.hi - c, z.lo);
   const DD denominator = Add(Multiply(z, c), 1.0);
@@ -59,7 +59,7 @@ constexpr double kAtanError = 0x1p-99;
 // atan a for 2^-27 <= a <= 2^60 as hi + lo, to 2^-65.
 [[nodiscard]] inline DD AtanFast(double a) noexcept {
   const bool inverted = a > 1.0;
-  const int j = static_cast<int>((inverted ? 64.0 / a : 64.0 * a) + 0.5);
+  const int j = NearestIndex(inverted ? 64.0 / a : 64.0 * a);
   const double c = j / 64.0;
   // c a exactly: c has 7 bits, so only a is split.
   const double ca = Rounded(c * a);

@@ -43,8 +43,9 @@ struct LogReduction {
   return (v * v2) * ((a + v2 * b) + (v2 * v2) * (d + v2 * k(9)));
 }
 
-// log x for normal x > 0 (given by its bits), relative error below 2^-67.
-[[nodiscard]] inline DD LogFast(std::uint64_t bits) noexcept {
+// log(x 2^scale) for normal x > 0 (given by its bits), relative error below
+// 2^-67 (for scale down to -52 too: e ln 2 stays exact and dominates).
+[[nodiscard]] inline DD LogFast(std::uint64_t bits, int scale = 0) noexcept {
   const LogReduction red = ReduceLog(bits);
   const double v = red.u.hi;
   // v is a multiple of 2^-53 below 2^-8: vh, v to a multiple of 2^-30, has
@@ -53,7 +54,7 @@ struct LogReduction {
   const double vl = v - vh;
   const DD head = FastTwoSum(v, -0.5 * (vh * vh));
   const double square_lo = 2.0 * (vh * vl) + vl * vl;
-  const double ed = red.e;
+  const double ed = red.e + scale;
   const TD& table = kLogTable[red.index].minus_log_r;
   const DD a = FastTwoSum(ed * kLn2Head, table.hi);  // |table.hi| < 0.16
   const DD h = TwoSum(a.hi, head.hi);
@@ -63,14 +64,12 @@ struct LogReduction {
 }
 
 // exp(t) correctly rounded into out when the fast path can decide, given an
-// extra relative error of t's own; false otherwise (and near the ends of the
-// double range).
+// extra relative error of t's own; false otherwise. |t.hi| <= 746.
 [[nodiscard]] inline bool ExpFast(DD t, double extra_error, double& out) noexcept {
   const double shift = 0x1.8p52;
   const double kd = (t.hi * k128ByLn2 + shift) - shift;
   const auto k = static_cast<std::int64_t>(kd);
   const int e = static_cast<int>(k >> 7);
-  if (e < -1020 || e > 1022) return false;
   const double rh = t.hi - kd * kLn2By128Part0;
   const double r1 = kd * kLn2By128Part1;
   const DD r0 = TwoSum(rh, -r1);
@@ -86,8 +85,17 @@ struct LogReduction {
   const DD p = TwoProduct(table.hi, s);
   const DD h = FastTwoSum(table.hi, p.hi);
   const double lo = h.lo + (p.lo + (table.hi * (sl + q) + table.mid * (1.0 + s)));
+  const double bound = (0x1p-62 + extra_error) * h.hi;
+  if (e < -1020 || e > 1022) {
+    // A subnormal result, or one near overflow: the one rounding is made at
+    // the scaled position, and so is the test: when both ends of the
+    // interval round alike, that is the result.
+    out = RoundScaled({h.hi, lo - bound}, e);
+    return std::bit_cast<std::uint64_t>(out) ==
+           std::bit_cast<std::uint64_t>(RoundScaled({h.hi, lo + bound}, e));
+  }
   double rounded;
-  if (!RoundFast(h.hi, lo, (0x1p-62 + extra_error) * h.hi, rounded)) return false;
+  if (!RoundFast(h.hi, lo, bound, rounded)) return false;
   out = rounded * PowerOfTwo(e);
   return true;
 }

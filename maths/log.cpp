@@ -10,8 +10,9 @@
 // have opposite signs, |e ln 2| >= 0.69 and |log y| < 0.16), so the relative
 // error of the double-double result stays below 2^-101.
 //
-// The fast path, taken first, uses the same reduction; log1p(v) for the
-// leading part v of u is v - v^2/2 with v^2 exact, plus v^3 (1/3 - v/4 ...
+// The fast path, taken first (a subnormal x as x 2^s, normal, e lowered by s),
+// uses the same reduction; log1p(v) for the leading part v of u is
+// v - v^2/2 with v^2 exact, plus v^3 (1/3 - v/4 ...
 // + v^6/9) in double (remainder below 2^-75 |v|, rounding below 2^-70),
 // the tail of u entering as u_lo (1 - v). Relative error below 2^-67; the
 // rounding test allows 2^-63. Pow takes its double-double result.
@@ -65,10 +66,19 @@ DD LogCore(double x) noexcept {
 }
 
 double Log(double x) {
-  const std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
+  std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
+  int scale = 0;
+  if (bits - 1 < 0x000FFFFFFFFFFFFFULL) {
+    // Subnormal, > 0: shifting the significand up until its leading bit
+    // reaches the exponent field gives the normal x 2^shift, in integers (a
+    // floating-point multiply of a subnormal is slow on many processors).
+    const int shift = std::countl_zero(bits) - 11;
+    bits <<= shift;
+    scale = -shift;
+  }
   if (bits - 0x0010000000000000ULL < 0x7FE0000000000000ULL) {  // normal, > 0
     double out;
-    const DD fast = LogFast(bits);
+    const DD fast = LogFast(bits, scale);
     if (RoundFast(fast.hi, fast.lo, fast.hi * 0x1p-63, out) && fast.hi != 0.0) return out;
   }
   if (x != x) return x + x;

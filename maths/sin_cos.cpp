@@ -52,7 +52,7 @@ struct SinCos {
 [[nodiscard]] SinCos SinCosReduced(DD r) noexcept {
   const bool negative = r.hi < 0.0;
   if (negative) r = Negate(r);
-  const int j = static_cast<int>(r.hi * 64.0 + 0.5);
+  const int j = NearestIndex(r.hi * 64.0);
   const DD t = TwoSum(r.hi - j / 64.0, r.lo);
   SinCos sc = SinCosSmall(t);
   if (j != 0) {

@@ -58,7 +58,7 @@ struct Pieces {
 [[nodiscard]] inline Pieces Split(DD r) noexcept {
   const bool negative = r.hi < 0.0;
   const double a = negative ? -r.hi : r.hi;
-  const int j = static_cast<int>(a * 64.0 + 0.5);
+  const int j = NearestIndex(a * 64.0);
   const double th = a - j / 64.0;
   const double tl = negative ? -r.lo : r.lo;
   const double z = th * th;

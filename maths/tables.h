@@ -34,6 +34,15 @@ extern const SinCosEntry kSinCosTable[52];
 extern const TD kInverseFactorial[31];
 extern const TD kInverse[41];
 
+// The integer nearest to s >= 0 (halves up), the index of the table point
+// j/64 nearest to a when s = 64 a. Not s + 0.5 truncated: that sum rounds,
+// and s = 1/2 - 2^-54 (a the double below 2^-7) would give j = 1 with a
+// below j/128, where a - j/64 is no longer exact.
+[[nodiscard]] inline int NearestIndex(double s) noexcept {
+  const int j = static_cast<int>(s);
+  return s - j >= 0.5 ? j + 1 : j;
+}
+
 inline constexpr TD kLn2 = {0x1.62e42fefa39efp-1, 0x1.abc9e3b39803fp-56, 0x1.7b57a079a1934p-111};
 inline constexpr TD kHalfPi = {0x1.921fb54442d18p+0, 0x1.1a62633145c07p-54,
                                -0x1.f1976b7ed8fbcp-110};

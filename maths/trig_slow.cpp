@@ -33,7 +33,7 @@ struct SinCosTD {
 [[nodiscard]] SinCosTD SinCosReduced(TD r) noexcept {
   const bool negative = r.hi < 0.0;
   if (negative) r = Negate(r);
-  const int j = static_cast<int>(r.hi * 64.0 + 0.5);
+  const int j = NearestIndex(r.hi * 64.0);
   SinCosTD sc = SinCosSmall(Add(r, -(j / 64.0)));
   const TD& sa = kSinCosTable[j].sin;
   const TD& ca = kSinCosTable[j].cos;
@@ -66,7 +66,7 @@ double AtanSlow(double x) noexcept {
   const double a = negative ? -x : x;
   const bool inverted = a > 1.0;
   const TD z = inverted ? Divide(TD{1.0, 0.0, 0.0}, TD{a, 0.0, 0.0}) : TD{a, 0.0, 0.0};
-  const int j = static_cast<int>(z.hi * 64.0 + 0.5);
+  const int j = NearestIndex(z.hi * 64.0);
   const double c = j / 64.0;
   const TD t = Divide(Add(z, -c), Add(Multiply(z, c), 1.0));
   const TD t2 = Multiply(t, t);
