@@ -27,8 +27,6 @@ namespace {
 
 constexpr double kAtanError = 0x1p-99;
 
-[[nodiscard]] DD ToDD(const TD& t) noexcept { return {t.hi, t.mid}; }
-
 // atan t for |t| <= 2^-7.
 [[nodiscard]] DD AtanSmall(DD t) noexcept {
   const DD z = Multiply(t, t);

@@ -22,8 +22,6 @@ namespace {
 
 constexpr double kExpError = 0x1p-100;
 
-[[nodiscard]] DD ToDD(const TD& t) noexcept { return {t.hi, t.mid}; }
-
 // exp(r) for |r| < 0.0028.
 [[nodiscard]] DD ExpSmall(DD r) noexcept {
   const double x = r.hi;

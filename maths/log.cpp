@@ -32,8 +32,6 @@ namespace {
 
 constexpr double kLogError = 0x1p-100;
 
-[[nodiscard]] DD ToDD(const TD& t) noexcept { return {t.hi, t.mid}; }
-
 // log1p(u) for |u| < 2^-8.
 [[nodiscard]] DD Log1pSmall(DD u) noexcept {
   const double x = u.hi;

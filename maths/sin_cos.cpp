@@ -22,8 +22,6 @@ namespace {
 constexpr double kSinCosError = 0x1p-99;
 constexpr double kTanError = 0x1p-98;
 
-[[nodiscard]] DD ToDD(const TD& t) noexcept { return {t.hi, t.mid}; }
-
 [[nodiscard]] DD Coefficient(int n, bool negative) noexcept {
   const DD c = ToDD(kInverseFactorial[n]);
   return negative ? Negate(c) : c;

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "maths/double_double.h"
+
 namespace numoria::maths {
 
 // A triple-double: hi + mid + lo, each part below half an ulp of the one
@@ -15,6 +17,9 @@ struct TD {
   double mid;
   double lo;
 };
+
+// The first two parts of a triple-double, for the double-double paths.
+[[nodiscard]] inline DD ToDD(const TD& t) noexcept { return {t.hi, t.mid}; }
 
 struct LogEntry {
   double r;
