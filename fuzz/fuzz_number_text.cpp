@@ -198,11 +198,10 @@ void CheckStringOperations(Bytes bytes) {
         "Mid(s, start, n) is wrong", s);
   const int rest = ErrorOf([&] { return got = numoria::Mid(s, start); });
   Check(start < 1 ? rest == 5 : rest == 0 && got == (from >= size ? u"" : s.substr(from)), "Mid(s, start) is wrong", s);
-  if (!sub.empty()) {
-    const auto found = s.find(sub);
-    Check(numoria::InStr(s, sub) == (found == std::u16string_view::npos ? 0 : static_cast<std::int32_t>(found) + 1),
-          "InStr is wrong", s);
-  }
+  // Nothing is found in an empty text, not even an empty one.
+  const auto found = s.empty() ? std::u16string_view::npos : s.find(sub);
+  Check(numoria::InStr(s, sub) == (found == std::u16string_view::npos ? 0 : static_cast<std::int32_t>(found) + 1),
+        "InStr is wrong", s);
 }
 
 }  // namespace

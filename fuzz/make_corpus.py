@@ -79,9 +79,14 @@ def number_text_seeds():
     seeds.update({f"double {x!r}": bytes([1]) + struct.pack("<d", x) for x in doubles})
     for start, length, s, sub in [(2, 3, "hello", "ll"), (1, 0, "abc", "c"), (0, 1, "abc", "x"),
                                   (7, 2, "abc", "abcd"), (1, -1, "", "a"), (2147483647, 2147483647, "ab", "b"),
-                                  (-2147483648, 5, "\u5143\u89d2", "\u89d2")]:
+                                  (-2147483648, 5, "\u5143\u89d2", "\u89d2"), (3, 5, "abc", "x"), (4, 2, "abc", "bc"),
+                                  (3, 1, "\u58f9\u4edf\u96f6\u58f9\u5143", "\u96f6"), (1, 1, "abcabc", "ca"),
+                                  (1, 1, "ABC", "b"), (2, 1, "abc", ""), (1, 1, "", "")]:
         seeds[f"strings {s} {start} {length}"] = (bytes([3]) + struct.pack("<iiB", start, length, len(s))
                                                   + utf16(s + sub))
+    # Doubles whose low 16 bits are the edges of IntegerText's range.
+    seeds.update({f"bits {b:#x}": bytes([1]) + struct.pack("<Q", 0x3FF0000000000000 | b)
+                  for b in (0x7, 0x7FFF, 0x8000, 0xFFFF)})
     return seeds
 
 
