@@ -41,9 +41,6 @@ TEST_F(WindowTest, EveryControlWhereTheDescriptionPutsIt) {
     EXPECT_EQ(widget->geometry(), PixelRect(entry.geometry));
     EXPECT_EQ(widget->parentWidget()->objectName(), ToQString(entry.parent));
   }
-  for (const std::u16string_view name : {u"Digits", u"Digits(10)", u"display", u""}) {
-    EXPECT_EQ(window::ControlNamed(name), std::nullopt) << ToQString(name).toStdString();
-  }
   // clang-format off
   const struct { std::u16string_view name; QRect at; } kPlaces[] = {
       {u"Display", {16, 24, 249, 33}}, {u"Frame2", {320, 48, 297, 137}},
