@@ -53,11 +53,6 @@ class Failure(Exception):
     pass
 
 
-def centre(name):
-    """Where a control lies in the window, from the accessibility tree."""
-    return PLACES[name]
-
-
 def xdotool(*args, check=True, timeout=30):
     try:
         result = subprocess.run(["xdotool", *args], capture_output=True, text=True,
@@ -122,9 +117,22 @@ class Program:
         if self.process.poll() is not None:
             raise Failure("the program ended (exit status %s)" % self.process.returncode)
 
-    def click(self, name):
-        x, y = centre(name)
-        xdotool("mousemove", "--window", self.window, str(x), str(y), "click", "1")
+    def click(self, name, button="1"):
+        x, y = PLACES[name]
+        xdotool("mousemove", "--window", self.window, str(x), str(y), "click", button)
+
+    def retype(self, name, text):
+        """Empties a text box and types text into it."""
+        self.click(name)
+        self.keys("ctrl+a", "BackSpace")
+        self.type(text)
+
+    def await_menu(self):
+        wait_until("the context menu", lambda: len(self.windows()) > 1)
+
+    @staticmethod
+    def clip(text, selection="clipboard"):
+        set_clipboard(text, selection)
 
     def type(self, text):
         xdotool("type", "--delay", "30", text)
@@ -213,12 +221,14 @@ class Tree:
     def text_box(self, panel, name):
         for child in self.panel(panel):
             if child.getRoleName() == "text" and child.name == name:
-                return child
+                return lambda: child.queryText().getText(0, -1)
         raise Failure("no text box " + name)
 
-    @staticmethod
-    def text_of(accessible):
-        return accessible.queryText().getText(0, -1)
+    def output(self, panel, index=0):
+        """A label's accessible name, which is what it shows."""
+        label = self.panel(panel)[index]
+        return lambda: label.name
+
 
 
 def expect(what, read, wanted, seconds=60.0):
@@ -235,35 +245,6 @@ def expect(what, read, wanted, seconds=60.0):
     print("ok   %s = %r" % (what, wanted))
 
 
-def scripted_part(program, tree):
-    # Converter: every keystroke rewrites the capital amount.
-    program.click("小写金额")
-    program.type("1001")
-    text4 = tree.text_box("小写金额转换为大写金额", "大写金额")
-    expect("Text4 for 1001", lambda: Tree.text_of(text4), "壹仟零壹元")
-
-    # Expression calculator: the result appears in Label2 on 计 算.
-    program.click("表达式")
-    program.type("1+2*3")
-    program.click("计 算")
-    label2 = tree.panel("表达式计算器")[0]
-    expect("Label2 for 1+2*3", lambda: label2.name, "计算结果为: 7")
-
-    # Keypad: 1 2 + 3 =. The display's accessible name is what it shows.
-    for key in ("数字 1", "数字 2", "加", "数字 3", "等于"):
-        program.click(key)
-    display = tree.panel("按键式计算器")[0]
-    expect("Display for 12+3=", lambda: display.name, "15")
-
-    # Discount: a price, then the bar moved with the keyboard (Tab from Text2).
-    program.click("原价")
-    program.type("100")
-    program.keys("Tab", *["Right"] * 8)
-    discount = tree.panel("计算打折")
-    expect("Labzhe at 8", lambda: discount[4].name, "8折")
-    expect("Labxj for 100 at 8", lambda: discount[7].name, "80元")
-
-
 def clipboard():
     result = subprocess.run(["xclip", "-selection", "clipboard", "-o"],
                             capture_output=True, text=True, timeout=10)
@@ -276,92 +257,82 @@ def set_clipboard(text, selection="clipboard"):
                    text=True, check=True, timeout=10)
 
 
-def keyboard_part(program, tree):
+# Steps of (what is checked, actions as (Program method, arguments...), the
+# output read, the text it must show).
+SCRIPTED = [
+    # Converter: every keystroke rewrites the capital amount.
+    ("Text4 for 1001", [("click", "小写金额"), ("type", "1001")], "words", "壹仟零壹元"),
+    # Expression calculator: the result appears in Label2 on 计 算.
+    ("Label2 for 1+2*3", [("click", "表达式"), ("type", "1+2*3"), ("click", "计 算")],
+     "result", "计算结果为: 7"),
+    # Keypad: 1 2 + 3 =. The display's accessible name is what it shows.
+    ("Display for 12+3=", [("click", k) for k in ("数字 1", "数字 2", "加", "数字 3", "等于")],
+     "display", "15"),
+    # Discount: a price, then the bar moved with the keyboard (Tab from Text2).
+    ("Labzhe at 8", [("click", "原价"), ("type", "100"), ("keys", "Tab", *["Right"] * 8)],
+     "Labzhe", "8折"),
+    ("Labxj for 100 at 8", [], "Labxj", "80元"),
+]
+
+KEYBOARD = [
     # Keypad from the keyboard: a click puts the focus on a key, the keys
     # typed then press the buttons.
-    display = tree.panel("按键式计算器")[0]
-    program.click("清除")
-    program.type("12+3=")
-    expect("Display for 12+3= typed", lambda: display.name, "15")
+    ("Display for 12+3= typed", [("click", "清除"), ("type", "12+3=")], "display", "15"),
     # Escape clears the entry only: 12 + 7 is left.
-    program.type("12+3")
-    program.keys("Escape")
-    program.type("7=")
-    expect("Display for 12+3 Escape 7=", lambda: display.name, "19")
-
+    ("Display for 12+3 Escape 7=", [("type", "12+3"), ("keys", "Escape"), ("type", "7=")],
+     "display", "19"),
     # Cheque form, copied from Text4's context menu (its first entry).
-    program.click("小写金额")
-    program.keys("ctrl+a", "BackSpace")
-    program.type("16409.02")
-    x, y = centre("大写金额")
-    xdotool("mousemove", "--window", program.window, str(x), str(y), "click", "3")
-    wait_until("the context menu", lambda: len(program.windows()) > 1)
-    program.keys("Down", "Return")
-    expect("clipboard after 复制票据金额", clipboard, "壹万陆仟肆佰零玖元零贰分")
-
+    ("clipboard after 复制票据金额", [("retype", "小写金额", "16409.02"), ("click", "大写金额", "3"),
+                                 ("await_menu",), ("keys", "Down", "Return")],
+     "clipboard", "壹万陆仟肆佰零玖元零贰分"),
     # The selection pasted into Text3 with the middle button, cleaned as
     # every paste into it is.
-    program.click("小写金额")
-    program.keys("ctrl+a", "BackSpace")
-    set_clipboard(" ￥1,234.50\r\n", "primary")
-    x, y = centre("小写金额")
-    xdotool("mousemove", "--window", program.window, str(x), str(y), "click", "2")
-    text4 = tree.text_box("小写金额转换为大写金额", "大写金额")
-    expect("Text4 after a middle-click paste", lambda: Tree.text_of(text4), "壹仟贰佰叁拾肆元伍角零分")
-
+    ("Text4 after a middle-click paste", [("retype", "小写金额", ""), ("clip", " ￥1,234.50\r\n", "primary"),
+                                          ("click", "小写金额", "2")],
+     "words", "壹仟贰佰叁拾肆元伍角零分"),
     # Full-width text from a Chinese input method, pasted into Text1.
-    set_clipboard("（１＋２）＊３\n")
-    program.click("表达式")
-    program.keys("ctrl+a", "ctrl+v")
-    program.click("计 算")
-    label2 = tree.panel("表达式计算器")[0]
-    expect("Label2 for a full-width paste", lambda: label2.name, "计算结果为: 9")
-
-
-def refusal_part(program, tree):
-    """Pastes that would put a wrong number in a box insert nothing, and the
-    number pad's Enter on a focused keypad key is =."""
-    # Cut to ten characters, the paste would be ten times too small. The
-    # "6" typed after it shows the paste was handled, and refused.
-    amount = tree.text_box("小写金额转换为大写金额", "小写金额")
-    program.click("小写金额")
-    program.keys("ctrl+a", "BackSpace")
-    program.type("5")
-    set_clipboard("12345678901")
-    program.keys("ctrl+v")
-    program.type("6")
-    expect("Text3 after a paste of 12345678901", lambda: Tree.text_of(amount), "56")
-
+    ("Label2 for a full-width paste", [("clip", "（１＋２）＊３\n"), ("click", "表达式"),
+                                       ("keys", "ctrl+a", "ctrl+v"), ("click", "计 算")],
+     "result", "计算结果为: 9"),
+    # Pastes that would put a wrong number in a box insert nothing. Cut to ten
+    # characters, this one would be ten times too small; the "6" typed after
+    # it shows the paste was handled, and refused.
+    ("Text3 after a paste of 12345678901", [("retype", "小写金额", "5"), ("clip", "12345678901"),
+                                            ("keys", "ctrl+v"), ("type", "6")],
+     "amount", "56"),
     # Two cells are never joined into one number (100200).
-    program.click("表达式")
-    program.keys("ctrl+a", "BackSpace")
-    program.type("1+1")
-    set_clipboard("100\n200")
-    program.keys("ctrl+a", "ctrl+v")
-    program.click("计 算")
-    label2 = tree.panel("表达式计算器")[0]
-    expect("Label2 after a paste of 100, 200 into Text1", lambda: label2.name, "计算结果为: 2")
+    ("Label2 after a paste of 100, 200 into Text1",
+     [("retype", "表达式", "1+1"), ("clip", "100\n200"), ("keys", "ctrl+a", "ctrl+v"), ("click", "计 算")],
+     "result", "计算结果为: 2"),
+    # The number pad's Enter on a focused keypad key is =.
+    ("Display for 12+3 and the number pad's Enter",
+     [("click", "清除"), ("type", "12+3"), ("keys", "KP_Enter")], "display", "15"),
+]
 
-    display = tree.panel("按键式计算器")[0]
-    program.click("清除")
-    program.type("12+3")
-    program.keys("KP_Enter")
-    expect("Display for 12+3 and the number pad's Enter", lambda: display.name, "15")
+
+def run_steps(program, tree, steps):
+    converter, discount = "小写金额转换为大写金额", "计算打折"
+    read = {"words": tree.text_box(converter, "大写金额"), "amount": tree.text_box(converter, "小写金额"),
+            "result": tree.output("表达式计算器"), "display": tree.output("按键式计算器"),
+            "Labzhe": tree.output(discount, 4), "Labxj": tree.output(discount, 7), "clipboard": clipboard}
+    for what, actions, output, wanted in steps:
+        for name, *args in actions:
+            getattr(program, name)(*args)
+        expect(what, read[output], wanted)
 
 
 def message_box_part(program, tree):
-    display = tree.panel("按键式计算器")[0]
     # 99999999 * 99999999 = = ...: each = multiplies the display by 99999999
     # again, until the product overflows: the modal message box, then ERROR.
     for key in ["数字 9"] * 8 + ["乘"] + ["数字 9"] * 8:
         program.click(key)
-    x, y = centre("等于")
+    x, y = PLACES["等于"]
     xdotool("mousemove", "--window", program.window, str(x), str(y),
             *["click", "--delay", "0", "1", "sleep", "0.05"] * 45)
     wait_until("the message box", lambda: len(visible_windows()) > 1)
     close_message_boxes(program)
     wait_until("the message box to close", lambda: len(visible_windows()) == 1)
-    expect("Display after an overflow", lambda: display.name, "ERROR")
+    expect("Display after an overflow", tree.output("按键式计算器"), "ERROR")
     program.click("清除")
 
 
@@ -375,7 +346,7 @@ def random_batch(rng, window, count):
             if rng.random() < 0.5:
                 x, y = rng.randrange(CLIENT_SIZE[0]), rng.randrange(CLIENT_SIZE[1])
             else:
-                x, y = centre(rng.choice(names))
+                x, y = PLACES[rng.choice(names)]
             button = "3" if rng.random() < 0.125 else "1"
             args += ["mousemove", "--window", window, str(x), str(y),
                      "click", "--delay", "0", button]
@@ -493,7 +464,7 @@ def random_part(program, tree):
     # holds no more than its ten characters.
     if program.window not in visible_windows():
         raise Failure("the window is gone after the random input")
-    amount = Tree.text_of(tree.text_box("小写金额转换为大写金额", "小写金额"))
+    amount = tree.text_box("小写金额转换为大写金额", "小写金额")()
     if len(amount) > 10:
         raise Failure("Text3 holds %d characters after the random input" % len(amount))
     if bursts == 0:
@@ -543,14 +514,13 @@ def main():
             program = Program(args.program, workdir)
             tree = Tree()
             tree.read_places()
-            scripted_part(program, tree)
+            run_steps(program, tree, SCRIPTED)
             if args.screenshot:
                 time.sleep(1)  # a clock tick or two
                 subprocess.run(["import", "-window", program.window, "-frame",
                                 args.screenshot], check=True)
                 print("saved " + args.screenshot)
-            keyboard_part(program, tree)
-            refusal_part(program, tree)
+            run_steps(program, tree, KEYBOARD)
             message_box_part(program, tree)
             random_part(program, tree)
             close_program(program)
