@@ -5,6 +5,7 @@ Run it after changing a seed or an input encoding; the files it writes are check
 """
 
 import pathlib
+import random
 import re
 import shutil
 import struct
@@ -63,6 +64,8 @@ def calculate_string_seeds():
     seeds["4000 SIN calls"] = nested(4000, 2, "0")
     seeds["3000 POW calls"] = nested(3000, 4, "2")
     seeds["tokens ARCCOS(POW(0.5,1))"] = bytes([2, 8, 9, 25, 12, 22, 10, 10])
+    rng = random.Random(20240611)  # formulas of the plain grammar, X = 1, 0 and -1
+    seeds.update({f"plain grammar {i}": bytes([0x20 | i << 2]) + rng.randbytes(40 * i + 80) for i in range(3)})
     return seeds
 
 
