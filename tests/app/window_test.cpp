@@ -224,32 +224,6 @@ TEST_F(WindowTest, EveryFocusableControlShowsItsFocus) {
   }
 }
 
-// The keypad's message box is a dialog of the window. Minimised with it by
-// a window manager that offers a minimise button anyway, box and window come
-// straight back: the modal box would leave the program hidden and blocked.
-TEST_F(WindowTest, MessageBoxBelongsToTheWindowAndStaysShown) {
-  const QWidget* parent = nullptr;
-  bool minimised = true;
-  int ticks = 0;
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) return;
-    if (ticks++ == 0) {
-      parent = box->parentWidget();
-      window_->setWindowState(Qt::WindowMinimized);
-      box->setWindowState(Qt::WindowMinimized);
-      return;
-    }
-    minimised = box->isMinimized() || window_->isMinimized();
-    box->accept();
-  });
-  closer.start(50);
-  window_->controls().ShowMessage(u"溢出", u"Numoria");
-  EXPECT_EQ(parent, window_.get());
-  EXPECT_FALSE(minimised);
-}
-
 TEST_F(WindowTest, ClockIsEmptyUntilTheFirstTick) {
   const auto* timer = window_->findChild<QTimer*>(QStringLiteral("Timer1"));
   ASSERT_NE(timer, nullptr);
