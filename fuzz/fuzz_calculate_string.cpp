@@ -133,14 +133,11 @@ void CheckSuccess(const std::u16string& formula, Outcome outcome, double x) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (size == 0) {
-    return 0;
-  }
-  const Bytes bytes(data, size);
-  const double x = kXValues[(bytes[0] >> 2) % kXValues.size()];
-  const bool plain = (bytes[0] & 0x20) != 0;
-  const std::u16string formula = plain ? numoria::fuzz::FormulaMaker::Make(bytes.subspan(1))
-                                       : Formula(bytes[0], bytes.subspan(1));
+  Bytes rest(data, size);
+  const auto mode = numoria::fuzz::TakeInteger<std::uint8_t>(rest);
+  const double x = kXValues[(mode >> 2) % kXValues.size()];
+  const bool plain = (mode & 0x20) != 0;
+  const std::u16string formula = plain ? numoria::fuzz::FormulaMaker::Make(rest) : Formula(mode, rest);
 
   const Outcome outcome = EvaluateTwice(formula, x);
   if (plain) {

@@ -77,55 +77,62 @@ void CheckShape(std::u16string_view amount, std::u16string_view input) {
   Check(decimals.empty(), "the decimals after 元 are not numeral-角 numeral-分", input);
 }
 
-void CheckValidAmount(std::u16string_view amount, std::u16string_view integer_part, std::u16string_view fraction,
-                      std::u16string_view input) {
-  std::uint64_t value = 0;
-  for (const char16_t c : integer_part) {
-    value = value * 10 + static_cast<std::uint64_t>(c - u'0');
+// The text split at its first ".", and the integer part's value when it is
+// ASCII digits only (at most ten of them, so no overflow).
+struct Parts {
+  std::u16string_view integer, fraction;
+  std::optional<std::uint64_t> value;
+};
+
+[[nodiscard]] Parts Split(std::u16string_view input) {
+  const auto point = input.find(u'.');
+  Parts parts{input.substr(0, point),
+              point == std::u16string_view::npos ? std::u16string_view() : input.substr(point + 1), 0};
+  for (const char16_t c : parts.integer) {
+    if (!IsDigit(c)) return {parts.integer, parts.fraction, std::nullopt};
+    parts.value = *parts.value * 10 + static_cast<std::uint64_t>(c - u'0');
   }
+  return parts;
+}
+
+[[nodiscard]] bool AllDigits(std::u16string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char16_t c) { return IsDigit(c); });
+}
+
+void CheckValidAmount(std::u16string_view amount, const Parts& parts, std::u16string_view input) {
   // A fraction holding something else than digits is either read as
   // written (a non-digit counts as 0) or refused as a whole.
-  const bool digit_fraction = fraction.find_first_not_of(u"0123456789") == std::u16string_view::npos;
-  if (!digit_fraction && amount == kFormatNotice) {
+  if (!AllDigits(parts.fraction) && amount == kFormatNotice) {
     return;
   }
-  if (value > kLargestAmount) {
+  if (*parts.value > kLargestAmount) {
     Check(amount == kRangeNotice, "an amount over 2147483647 without the range notice", input);
     return;
   }
   Check(amount != kFormatNotice && amount != kRangeNotice, "a notice for an amount in the valid form", input);
   const auto yuan = amount.find(u'元');
-  Check(numoria::fuzz::CapitalValue(amount.substr(0, yuan)) == value, "the capital integer is not the amount", input);
-  if (const auto decimals = ExpectedDecimals(fraction)) {
+  Check(numoria::fuzz::CapitalValue(amount.substr(0, yuan)) == parts.value, "the capital integer is not the amount",
+        input);
+  if (const auto decimals = ExpectedDecimals(parts.fraction)) {
     Check(amount.substr(yuan + 1) == *decimals, "the decimals are not those typed", input);
   }
 }
 
 // Whether the text holds an amount a cheque can carry, read apart from the
 // converter: ASCII digits, at most one "." and two decimals, within 32 bits.
-[[nodiscard]] bool IsChequeAmount(std::u16string_view input, std::uint64_t& value, std::u16string_view& fraction) {
-  const auto point = input.find(u'.');
-  const auto integer_part = input.substr(0, point);
-  fraction = point == std::u16string_view::npos ? std::u16string_view() : input.substr(point + 1);
-  if ((integer_part.empty() && fraction.empty()) || fraction.size() > 2) return false;
-  const auto digits = [](std::u16string_view part) {
-    return std::all_of(part.begin(), part.end(), [](char16_t c) { return IsDigit(c); });
-  };
-  if (!digits(integer_part) || !digits(fraction)) return false;
-  value = 0;
-  for (const char16_t c : integer_part) {
-    value = std::min(value * 10 + static_cast<std::uint64_t>(c - u'0'), kLargestAmount + 1);
-  }
-  return value <= kLargestAmount;
+[[nodiscard]] bool IsChequeAmount(const Parts& parts) {
+  return !(parts.integer.empty() && parts.fraction.empty()) && parts.fraction.size() <= 2 && parts.value &&
+         AllDigits(parts.fraction) && *parts.value <= kLargestAmount;
 }
 
 void CheckCheque(std::u16string_view input) {
   const std::u16string cheque = numoria::ChequeAmount(input);
-  std::uint64_t value = 0;
-  std::u16string_view fraction;
-  const bool valid = IsChequeAmount(input, value, fraction);
+  const Parts parts = Split(input);
+  const bool valid = IsChequeAmount(parts);
   Check(cheque.empty() != valid, "a cheque form empty for a cheque amount, or written for another text", input);
   if (!valid) return;
+  const std::uint64_t value = *parts.value;
+  const std::u16string_view fraction = parts.fraction;
   Check(cheque.find(u"零零") == std::u16string_view::npos, "two 零 in a row on a cheque", input);
   const auto yuan = cheque.find(u'元');
   const bool zero = value == 0 && fraction.find_first_not_of(u'0') == std::u16string_view::npos;
@@ -150,16 +157,12 @@ void CheckAmount(std::u16string_view input) {
   numoria::Text3_Change(controls);
   Check(controls.Text(numoria::Control::kText4) == amount, "Text3_Change wrote another text than CapitalAmount", input);
 
-  const bool notice = amount == kFormatNotice || amount == kRangeNotice;
-  if (!notice) {
+  if (amount != kFormatNotice && amount != kRangeNotice) {
     CheckShape(amount, input);
   }
-  const auto point = input.find(u'.');
-  const auto integer_part = input.substr(0, point);
-  const auto fraction = point == std::u16string_view::npos ? std::u16string_view() : input.substr(point + 1);
-  const bool digits_only = integer_part.find_first_not_of(u"0123456789") == std::u16string_view::npos;
-  if (digits_only) {
-    CheckValidAmount(amount, integer_part, fraction, input);
+  const Parts parts = Split(input);
+  if (parts.value) {
+    CheckValidAmount(amount, parts, input);
   } else {
     Check(amount == kFormatNotice, "an integer part that is not digits without the format notice", input);
   }
@@ -168,12 +171,10 @@ void CheckAmount(std::u16string_view input) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (size == 0) {
-    return 0;
-  }
-  const numoria::fuzz::Bytes rest = numoria::fuzz::Bytes(data, size).subspan(1);
-  std::u16string input = data[0] % 2 == 0 ? numoria::fuzz::Utf16(rest)
-                                           : numoria::fuzz::FromAlphabet(rest, kAmountCharacters);
+  numoria::fuzz::Bytes rest(data, size);
+  std::u16string input = numoria::fuzz::TakeInteger<std::uint8_t>(rest) % 2 == 0
+                             ? numoria::fuzz::Utf16(rest)
+                             : numoria::fuzz::FromAlphabet(rest, kAmountCharacters);
   input.resize(std::min(input.size(), kTextLimit));
   CheckAmount(input);
   return 0;

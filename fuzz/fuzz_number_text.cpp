@@ -19,7 +19,6 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <optional>
 #include <string>
@@ -67,11 +66,12 @@ void CheckNumericValue(std::u16string_view text, bool compare) {
   }
 }
 
-// Round half to even under the default rounding mode.
-template <typename Int>
-void CheckIntegerConversion(double value, int error, Int (*convert)(std::u16string_view), std::u16string_view text) {
+// Round half to even under the default rounding mode; error is the one the
+// reading of a text raised, which its conversion must raise too.
+template <typename Int, typename Convert>
+void CheckIntegerConversion(double value, int error, Convert convert, std::u16string_view text) {
   Int result = 0;
-  const int raised = ErrorOf([&] { return result = convert(text); });
+  const int raised = ErrorOf([&] { return result = convert(); });
   if (error != 0) {
     Check(raised == error, "ToInt16/ToInt32 raised another error than StrictNumber", text);
     return;
@@ -88,8 +88,8 @@ void CheckStrictNumber(std::u16string_view text, bool compare) {
   const int error = ErrorOf([&] { return value = numoria::StrictNumber(text); });
   Check(error == 0 || error == 13 || error == 6, "StrictNumber raised an error other than 13 or 6", text);
   Check(error != 0 || std::isfinite(value), "StrictNumber gave a value that is not finite", text);
-  CheckIntegerConversion<std::int16_t>(value, error, numoria::ToInt16, text);
-  CheckIntegerConversion<std::int32_t>(value, error, numoria::ToInt32, text);
+  CheckIntegerConversion<std::int16_t>(value, error, [&] { return numoria::ToInt16(text); }, text);
+  CheckIntegerConversion<std::int32_t>(value, error, [&] { return numoria::ToInt32(text); }, text);
   if (!compare) {
     return;
   }
@@ -157,18 +157,11 @@ void CheckIntegers(double x) {
   const std::string decimal = std::to_string(small);
   Check(numoria::IntegerText(small) == std::u16string(decimal.begin(), decimal.end()), "IntegerText is wrong",
         numoria::IntegerText(small));
-  const double rounded = std::nearbyint(x);
-  std::int32_t result = 0;
-  const int raised = ErrorOf([&] { return result = numoria::ToInt32(x); });
-  const bool fits = rounded >= -2147483648.0 && rounded <= 2147483647.0;
-  Check(raised == (fits ? 0 : 6) && (!fits || result == static_cast<std::int32_t>(rounded)),
-        "ToInt32 of a double is wrong", numoria::NumberText(x));
+  CheckIntegerConversion<std::int32_t>(x, 0, [&] { return numoria::ToInt32(x); }, numoria::NumberText(x));
 }
 
 void CheckDouble(Bytes bytes) {
-  std::uint64_t bits = 0;
-  std::memcpy(&bits, bytes.data(), std::min(bytes.size(), sizeof bits));
-  const double x = std::bit_cast<double>(bits);
+  const double x = std::bit_cast<double>(numoria::fuzz::TakeInteger<std::uint64_t>(bytes));
   if (!std::isfinite(x)) {
     return;
   }
@@ -198,21 +191,17 @@ void CheckStringOperations(Bytes bytes) {
         "Mid(s, start, n) is wrong", s);
   const int rest = ErrorOf([&] { return got = numoria::Mid(s, start); });
   Check(start < 1 ? rest == 5 : rest == 0 && got == (from >= size ? u"" : s.substr(from)), "Mid(s, start) is wrong", s);
-  if (!sub.empty()) {
-    const auto found = s.find(sub);
-    Check(numoria::InStr(s, sub) == (found == std::u16string_view::npos ? 0 : static_cast<std::int32_t>(found) + 1),
-          "InStr is wrong", s);
-  }
+  // Nothing is found in an empty text, not even an empty one.
+  const auto found = s.empty() ? std::u16string_view::npos : s.find(sub);
+  Check(numoria::InStr(s, sub) == (found == std::u16string_view::npos ? 0 : static_cast<std::int32_t>(found) + 1),
+        "InStr is wrong", s);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (size == 0) {
-    return 0;
-  }
-  const Bytes rest = Bytes(data, size).subspan(1);
-  switch (data[0] % 4) {
+  Bytes rest(data, size);
+  switch (numoria::fuzz::TakeInteger<std::uint8_t>(rest) % 4) {
     case 0: {
       const std::u16string text = numoria::fuzz::Utf16(rest);
       CheckNumericValue(text, false);

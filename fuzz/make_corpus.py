@@ -5,6 +5,7 @@ Run it after changing a seed or an input encoding; the files it writes are check
 """
 
 import pathlib
+import random
 import re
 import shutil
 import struct
@@ -63,6 +64,8 @@ def calculate_string_seeds():
     seeds["4000 SIN calls"] = nested(4000, 2, "0")
     seeds["3000 POW calls"] = nested(3000, 4, "2")
     seeds["tokens ARCCOS(POW(0.5,1))"] = bytes([2, 8, 9, 25, 12, 22, 10, 10])
+    rng = random.Random(20240611)  # formulas of the plain grammar, X = 1, 0 and -1
+    seeds.update({f"plain grammar {i}": bytes([0x20 | i << 2]) + rng.randbytes(40 * i + 80) for i in range(3)})
     return seeds
 
 
@@ -79,9 +82,14 @@ def number_text_seeds():
     seeds.update({f"double {x!r}": bytes([1]) + struct.pack("<d", x) for x in doubles})
     for start, length, s, sub in [(2, 3, "hello", "ll"), (1, 0, "abc", "c"), (0, 1, "abc", "x"),
                                   (7, 2, "abc", "abcd"), (1, -1, "", "a"), (2147483647, 2147483647, "ab", "b"),
-                                  (-2147483648, 5, "\u5143\u89d2", "\u89d2")]:
+                                  (-2147483648, 5, "\u5143\u89d2", "\u89d2"), (3, 5, "abc", "x"), (4, 2, "abc", "bc"),
+                                  (3, 1, "\u58f9\u4edf\u96f6\u58f9\u5143", "\u96f6"), (1, 1, "abcabc", "ca"),
+                                  (1, 1, "ABC", "b"), (2, 1, "abc", ""), (1, 1, "", "")]:
         seeds[f"strings {s} {start} {length}"] = (bytes([3]) + struct.pack("<iiB", start, length, len(s))
                                                   + utf16(s + sub))
+    # Doubles whose low 16 bits are the edges of IntegerText's range.
+    seeds.update({f"bits {b:#x}": bytes([1]) + struct.pack("<Q", 0x3FF0000000000000 | b)
+                  for b in (0x7, 0x7FFF, 0x8000, 0xFFFF)})
     return seeds
 
 
@@ -104,7 +112,8 @@ def keypad_seeds():
                  "1" + "0" * 10 + "*1" + "0" * 10 + "=" * 32,
                  "1" + "0" * 10 + "*1" + "0" * 10 + "=" * 30 + ".5+",
                  "." + "0" * 320 + "1R", "1" + "0" * 309 + "+", "1" + "0" * 309 + "N", "1" + "0" * 309 + "=",
-                 "9" * 16 + "R", "1.5N.3", "3R=N"]
+                 "9" * 16 + "R", "1.5N.3", "3R=N", "2+3=.3", ".5NN", "0.R", "8NR", "2*3.5=", "9*4=C.N7=",
+                 "2+3=N5", "." + "0" * 307 + "1R", *("1" + "0" * 309 + "=" + k for k in ("N", "R", ".", "+4="))]
     return {seq: bytes(KEYS[k] for k in seq) for seq in sequences}
 
 

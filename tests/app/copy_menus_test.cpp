@@ -105,14 +105,12 @@ TEST_F(CopyMenusTest, EachWayCopiesTheChequeForm) {
   // clang-format off
   constexpr struct { std::string_view amount; std::u16string_view box; int item; std::u16string_view want; } kCases[] = {
       {"16409.02", u"Text3", 0, u"壹万陆仟肆佰零玖元零贰分"},
-      {"16409.02", u"Text4", 1, u"人民币壹万陆仟肆佰零玖元零贰分"},
-      {"12", u"Text4", 0, u"壹拾贰元整"}, {"12", u"Text3", 1, u"人民币壹拾贰元整"},
+      {"16409.02", u"Text4", 1, u"人民币壹万陆仟肆佰零玖元零贰分"}, {"12", u"Text4", 0, u"壹拾贰元整"},
       {"0.5", u"Text3", -1, u"伍角整"}, {"0.5", u"Text4", -1, u"伍角整"},
       {"0.5", u"Text1", -1, u"before"}, {"12.345", u"Text3", -1, u"before"},
-      {"123456789.55", u"Text3", -1, u"before"}, {"123456789.55", u"Text4", -1, u"before"},
+      {"123456789.55", u"Text3", -1, u"before"},
       // Ctrl+A and the key in a full box are shortcuts, no refused characters.
-      {"1234567890", u"Text3", -1, u"壹拾贰亿叁仟肆佰伍拾陆万柒仟捌佰玖拾元整"},
-      {"12345678.5", u"Text3", -1, u"壹仟贰佰叁拾肆万伍仟陆佰柒拾捌元伍角整"}};
+      {"1234567890", u"Text3", -1, u"壹拾贰亿叁仟肆佰伍拾陆万柒仟捌佰玖拾元整"}};
   // clang-format on
   for (const auto& c : kCases) {
     SCOPED_TRACE(std::string(c.amount) + " " + ToQString(c.box).toStdString());

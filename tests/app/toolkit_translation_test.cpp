@@ -46,23 +46,38 @@ TEST_F(ToolkitTranslation, MenusAreChinese) {
 }
 
 // The real box of the keypad's overflow: "确定" without an icon, and only a
-// close button in its title bar.
-TEST_F(ToolkitTranslation, MessageBoxIsChineseAndPlain) {
+// close button in its title bar. It is a dialog of the window: minimised with
+// it by a window manager that offers a minimise button anyway, box and window
+// come straight back, as the modal box would leave the program hidden and
+// blocked.
+TEST_F(ToolkitTranslation, MessageBoxIsChinesePlainAndStaysWithTheWindow) {
   QString button_text;
   bool icon_shown = true;
   Qt::WindowFlags flags;
+  const QWidget* parent = nullptr;
+  bool minimised = true;
+  int ticks = 0;
   QTimer closer;
   QObject::connect(&closer, &QTimer::timeout, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr) return;
-    const QAbstractButton* ok = box->button(QMessageBox::Ok);
-    button_text = ok->text();
-    icon_shown = !ok->icon().isNull();
-    flags = box->windowFlags();
+    if (ticks++ == 0) {
+      const QAbstractButton* ok = box->button(QMessageBox::Ok);
+      button_text = ok->text();
+      icon_shown = !ok->icon().isNull();
+      flags = box->windowFlags();
+      parent = box->parentWidget();
+      window_->setWindowState(Qt::WindowMinimized);
+      box->setWindowState(Qt::WindowMinimized);
+      return;
+    }
+    minimised = box->isMinimized() || window_->isMinimized();
     box->accept();
   });
-  closer.start(20);
+  closer.start(50);
   window_->controls().ShowMessage(u"溢出", u"Numoria");
+  EXPECT_EQ(parent, window_.get());
+  EXPECT_FALSE(minimised);
   EXPECT_EQ(button_text, u"确定"_qs);
   EXPECT_FALSE(icon_shown);
   EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));

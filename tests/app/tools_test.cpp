@@ -23,11 +23,8 @@ TEST_F(ToolsTest, EveryBindingFindsItsControl) {
 TEST_F(ToolsTest, EachToolAnswersItsControls) {
   // clang-format off
   constexpr struct { std::u16string_view control; std::string_view keys; std::u16string_view shown, want; } kSteps[] = {
-      // The amount in capitals at every keystroke; ten characters typed, and a
-      // paste that does not fit inserts nothing.
-      {u"Text3", "1", u"Text4", u"壹元"}, {u"Text3", "10", u"Text4", u"壹拾元"},
-      {u"Text3", "100", u"Text4", u"壹佰元"}, {u"Text3", "1001", u"Text4", u"壹仟零壹元"},
-      {u"Text3", "12345678901", u"Text3", u"1234567890"}, {u"Text3", "12345678|98765", u"Text3", u"12345678"},
+      // The amount in capitals as it is typed (the box's limits: text_box_test).
+      {u"Text3", "1001", u"Text4", u"壹仟零壹元"},
       // The formula is evaluated by the button only, and stays as typed.
       {u"Text1", "1+2*3\r", u"Label2", u"输入表达式(数字不能带正负号)"},
       {u"Command1", "", u"Label2", u"计算结果为: 7"}, {u"Text1", "sin(0)", u"Label2", u"计算结果为: 7"},
@@ -61,7 +58,7 @@ TEST_F(ToolsTest, AFormulaOfAnyLengthIsKeptAndAnOverlongOneFails) {
 TEST_F(ToolsTest, WindowEvaluatesFormulasForAnyX) {
   // clang-format off
   constexpr struct { std::u16string_view formula; double x; bool good; double want; } kCases[] = {
-      {u"2*(3+4)", 1, true, 14}, {u"X*X-1", 3, true, 8}, {u"x", 1, false, 0}, {u"1+2)", 1, false, 0}};
+      {u"X*X-1", 3, true, 8}, {u"1+2)", 1, false, 0}};
   // clang-format on
   for (const auto& c : kCases) {
     SCOPED_TRACE(ToQString(c.formula).toStdString());
@@ -82,10 +79,11 @@ TEST_F(ToolsTest, KeysPressTheirButtonsWhileAKeypadButtonHasTheFocus) {
   constexpr Qt::KeyboardModifiers kPad = Qt::KeypadModifier, kPlain = Qt::NoModifier;
   // clang-format off
   const struct { const char* typed; Qt::KeyboardModifiers modifiers; Qt::Key then; const char* want; } kCases[] = {
-      {"0123456789", kPlain, kNone, "0123456789"}, {"7.5.", kPlain, kNone, "7.5"},
+      // Which character presses which key is the keypad's table (keypad_test
+      // and window_model_test); here the toolkit's keys, modifiers and focus.
+      {"0123456789.", kPlain, kNone, "0123456789."},
       {"1100", kPlain, kNone, "1100"},  // the same digit twice in quick succession is two digits
-      {"12+3=", kPlain, kNone, "15"}, {"9-4=", kPlain, kNone, "5"}, {"6*7=", kPlain, kNone, "42"},
-      {"1/4=", kPad, kNone, "0.25"}, {"12+3=", kPad, kNone, "15"},
+      {"12+3=", kPlain, kNone, "15"}, {"1/4=", kPad, kNone, "0.25"},
       // The number pad's decimal key types "," in many layouts; the main
       // row's "," is no decimal point.
       {"7,5", kPad, kNone, "7.5"}, {"7,5", kPlain, kNone, "75"},

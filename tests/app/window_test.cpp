@@ -41,9 +41,6 @@ TEST_F(WindowTest, EveryControlWhereTheDescriptionPutsIt) {
     EXPECT_EQ(widget->geometry(), PixelRect(entry.geometry));
     EXPECT_EQ(widget->parentWidget()->objectName(), ToQString(entry.parent));
   }
-  for (const std::u16string_view name : {u"Digits", u"Digits(10)", u"display", u""}) {
-    EXPECT_EQ(window::ControlNamed(name), std::nullopt) << ToQString(name).toStdString();
-  }
   // clang-format off
   const struct { std::u16string_view name; QRect at; } kPlaces[] = {
       {u"Display", {16, 24, 249, 33}}, {u"Frame2", {320, 48, 297, 137}},
@@ -225,32 +222,6 @@ TEST_F(WindowTest, EveryFocusableControlShowsItsFocus) {
     ASSERT_TRUE(button->hasFocus());
     EXPECT_NE(button->grab().toImage(), without);
   }
-}
-
-// The keypad's message box is a dialog of the window. Minimised with it by
-// a window manager that offers a minimise button anyway, box and window come
-// straight back: the modal box would leave the program hidden and blocked.
-TEST_F(WindowTest, MessageBoxBelongsToTheWindowAndStaysShown) {
-  const QWidget* parent = nullptr;
-  bool minimised = true;
-  int ticks = 0;
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) return;
-    if (ticks++ == 0) {
-      parent = box->parentWidget();
-      window_->setWindowState(Qt::WindowMinimized);
-      box->setWindowState(Qt::WindowMinimized);
-      return;
-    }
-    minimised = box->isMinimized() || window_->isMinimized();
-    box->accept();
-  });
-  closer.start(50);
-  window_->controls().ShowMessage(u"溢出", u"Numoria");
-  EXPECT_EQ(parent, window_.get());
-  EXPECT_FALSE(minimised);
 }
 
 TEST_F(WindowTest, ClockIsEmptyUntilTheFirstTick) {

@@ -61,16 +61,5 @@ TEST(NumberText, PointIsDotInACommaLocale) {
   EXPECT_EQ(StrictNumber(u"1,002.5"), 1002.5);
 }
 
-TEST(IntegerText, WritesPlainDecimal) {
-  // clang-format off
-  const struct { std::int16_t input; std::u16string_view want; } kCases[] = {
-      {0, u"0"}, {7, u"7"}, {-1, u"-1"}, {32767, u"32767"}, {-32768, u"-32768"}};
-  // clang-format on
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(c.input);
-    EXPECT_EQ(IntegerText(c.input), c.want);
-  }
-}
-
 }  // namespace
 }  // namespace numoria

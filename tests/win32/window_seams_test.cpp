@@ -43,32 +43,27 @@ TEST_F(WindowTest, ScrollBarChangesOnlyOnCompletedSteps) {
     WORD code;
     short position;
     int value;
+    std::u16string_view discount;
   };
-  // Range 0 to 10, steps of 1; the thumb's drag changes nothing until it ends.
+  // Range 0 to 10, steps of 1; the thumb's drag changes nothing, neither the
+  // bar nor the discount, until it ends.
+  // clang-format off
   const std::vector<Step> steps{
-      {SB_LINERIGHT, 0, 1},  {SB_PAGERIGHT, 0, 2}, {SB_THUMBTRACK, 7, 2}, {SB_THUMBPOSITION, 7, 7},
-      {SB_ENDSCROLL, 0, 7},  {SB_LINELEFT, 0, 6},  {SB_PAGELEFT, 0, 5},   {SB_RIGHT, 0, 10},
-      {SB_LINERIGHT, 0, 10}, {SB_LEFT, 0, 0},      {SB_LINELEFT, 0, 0},
+      {SB_THUMBTRACK, 4, 0, u""}, {SB_THUMBPOSITION, 4, 4, u"4折"}, {SB_LINELEFT, 0, 3, u"3折"},
+      {SB_PAGERIGHT, 0, 4, u"4折"}, {SB_THUMBTRACK, 7, 4, u"4折"}, {SB_THUMBPOSITION, 7, 7, u"7折"},
+      {SB_ENDSCROLL, 0, 7, u"7折"}, {SB_LINERIGHT, 0, 8, u"8折"}, {SB_PAGELEFT, 0, 7, u"7折"},
+      {SB_RIGHT, 0, 10, u"10折"}, {SB_LINERIGHT, 0, 10, u"10折"}, {SB_LEFT, 0, 0, u"0折"},
+      {SB_LINELEFT, 0, 0, u"0折"},
   };
+  // clang-format on
   const HWND bar = Control(u"HScroll1");
-  const HWND parent = GetParent(bar);
   for (const Step& step : steps) {
     SCOPED_TRACE(step.code);
-    SendMessageW(parent, WM_HSCROLL, MAKEWPARAM(step.code, step.position),
+    SendMessageW(GetParent(bar), WM_HSCROLL, MAKEWPARAM(step.code, step.position),
                  reinterpret_cast<LPARAM>(bar));
     EXPECT_EQ(SendMessageW(bar, SBM_GETPOS, 0, 0), step.value);
+    EXPECT_EQ(Text(u"Labzhe"), step.discount);
   }
-  EXPECT_EQ(Text(u"Labzhe"), u"0折");
-}
-
-TEST_F(WindowTest, ThumbTrackingLeavesTheDiscountAlone) {
-  const HWND bar = Control(u"HScroll1");
-  SendMessageW(GetParent(bar), WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 4),
-               reinterpret_cast<LPARAM>(bar));
-  EXPECT_EQ(Text(u"Labzhe"), u"");
-  SendMessageW(GetParent(bar), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 4),
-               reinterpret_cast<LPARAM>(bar));
-  EXPECT_EQ(Text(u"Labzhe"), u"4折");
 }
 
 // The box the keypad shows on an error, as the system's hooks see it open.
@@ -123,16 +118,15 @@ TEST_F(WindowTest, ClockIsEmptyUntilTheFirstTick) {
 }
 
 TEST_F(WindowTest, TabOrderRunsOverTheWholeWindow) {
-  const std::vector<std::u16string_view> order{u"Equals",    u"Div",      u"Times", u"Minus",
-                                               u"Plus",      u"DotBttn",  u"clear", u"Over",
-                                               u"PlusMinus", u"Digits(9)"};
-  for (std::size_t i = 0; i + 1 < order.size(); ++i) {
-    EXPECT_EQ(GetNextDlgTabItem(form_, Control(order[i]), FALSE), Control(order[i + 1]));
-  }
-  const std::vector<std::u16string_view> tail{u"Digits(0)", u"Text1", u"Command1", u"Text2",
-                                              u"HScroll1",  u"Text3", u"Text4",    u"Equals"};
-  for (std::size_t i = 0; i + 1 < tail.size(); ++i) {
-    EXPECT_EQ(GetNextDlgTabItem(form_, Control(tail[i]), FALSE), Control(tail[i + 1]));
+  // The keypad's digits, Digits(9) down to Digits(0), lie between the two runs.
+  using Run = std::vector<std::u16string_view>;
+  for (const Run& run : {Run{u"Equals", u"Div", u"Times", u"Minus", u"Plus", u"DotBttn", u"clear",
+                             u"Over", u"PlusMinus", u"Digits(9)"},
+                         Run{u"Digits(0)", u"Text1", u"Command1", u"Text2", u"HScroll1", u"Text3",
+                             u"Text4", u"Equals"}}) {
+    for (std::size_t i = 0; i + 1 < run.size(); ++i) {
+      EXPECT_EQ(GetNextDlgTabItem(form_, Control(run[i]), FALSE), Control(run[i + 1]));
+    }
   }
   EXPECT_EQ(GetNextDlgTabItem(form_, Control(u"Equals"), TRUE), Control(u"Text4"));
 }
