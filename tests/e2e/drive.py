@@ -388,24 +388,30 @@ def overflow_burst(program, tree):
     """More digits than a double holds on the keypad, then an operator: waits
     for the overflow message box and closes it. The keys are sent only once no
     menu or message box is left from the random input, the window holds the
-    keyboard focus and the keypad's 9 key has the program's focus."""
+    keyboard focus, the keypad's 9 key has the program's focus and the display
+    reads "9". The random input may leave a point or a negative exponent in the
+    display ("0.", "1E-20"), after which more nines never overflow: the clear
+    key empties it first."""
     quiet_window(program)
     settle(tree)
     nine = tree.button("按键式计算器", "数字 9")
+    display = tree.panel("按键式计算器")[0]
 
-    def nine_focused():
-        return answered(lambda: nine.getState().contains(pyatspi.STATE_FOCUSED))
+    def ready():
+        return (answered(lambda: nine.getState().contains(pyatspi.STATE_FOCUSED))
+                and answered(lambda: display.name) == "9")
 
     for _ in range(3):
         quiet_window(program)
+        program.click("清除")
         program.click("数字 9")
         try:
-            wait_until("the focus on the keypad's 9", nine_focused, 20)
+            wait_until("the focus on the keypad's 9 and a display of 9", ready, 60)
             break
         except Failure:
             pass
     else:
-        raise Failure("a click on the keypad's 9 never gave it the focus")
+        raise Failure("the keypad's 9 never took the focus after a clear display")
     if [w for w in program.windows() if w != program.window]:
         raise Failure("a window came up between the focus check and the burst")
     xdotool("key", "--delay", "0", *["9"] * 320, "plus", timeout=60)
