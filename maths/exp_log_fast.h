@@ -89,13 +89,13 @@ struct LogReduction {
 
 // exp(t) correctly rounded into out when the fast path can decide, given an
 // extra relative error of t's own; false otherwise. |t.hi| <= 746, |t.lo|
-// <= 2^-44.
+// <= 2^-30 (t need not be renormalised).
 //
 // Error of h.hi + lo, in units of table.hi (1 <= table.hi < 2, the result
 // within 0.3 % of it): the Taylor remainder |s|^7/7! < 2^-71.9; q, below
 // 2^-18, with four roundings (2^-51 relative) 2^-69; neglected: sl s 2^-70,
 // table.mid (q + sl) 2^-71; the roundings of sl + q and of the four sums in
-// lo, below 2^-72 and 2^-71 each; r itself to 2^-95. Times table.hi < 2:
+// lo, below 2^-72 and 2^-71 each; r itself to 2^-82. Times table.hi < 2:
 // relative error below 2^-66.5. The test allows 2^-64, which also covers
 // the rounding of lo +- bound.
 [[nodiscard]] inline bool ExpFast(DD t, double extra_error, double& out) noexcept {
@@ -106,7 +106,8 @@ struct LogReduction {
   const double rh = t.hi - kd * kLn2By128Part0;
   const double r1 = kd * kLn2By128Part1;
   const DD r0 = TwoSum(rh, -r1);
-  // t.lo (up to 2^-44 for Pow) joins before the polynomial sees r.
+  // t.lo joins before the polynomial sees r: |r| stays below 2^-8.5, and the
+  // two roundings below 2^-83.
   const DD r = TwoSum(r0.hi, (r0.lo + t.lo) - kd * kLn2By128Tail.hi);
   const double s = r.hi;
   const double sl = r.lo;

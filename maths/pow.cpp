@@ -48,12 +48,17 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 // t = y log x: y log.hi is exact; y log.lo (|log.lo| < 2^-15 |log.hi| and <
 // 2^-25) and its sum with p.lo round to 2^-68 |t| and to |y| 2^-78 each.
 // With the logarithm's error, t is within |t| 2^-66 and within |y| 2^-73.8
-// (+ 2^-97, inside the exponential's margin) of y log x.
+// of y log x. t is renormalised only when its tail exceeds 2^-30 (x near 1
+// and a large y): the exponential then starts from y log.hi alone, before
+// the logarithm's tail is known.
 [[nodiscard]] [[gnu::always_inline]] inline bool PowFast(std::uint64_t x_bits, double y,
                                                          double& out) noexcept {
   const DD log = LogFast(x_bits);
   const DD p = TwoProduct(y, log.hi);
-  const DD t = FastTwoSum(p.hi, p.lo + y * log.lo);
+  DD t = {p.hi, p.lo + y * log.lo};
+  if (!(std::fabs(t.lo) <= 0x1p-30)) t = FastTwoSum(t.hi, t.lo);
+  // Beyond these, the result overflows or rounds to zero, with a margin far
+  // above the error of t.
   if (t.hi > 709.8 || t.hi < -745.2) {
     out = t.hi > 0.0 ? kInf : 0.0;
     return true;
