@@ -96,8 +96,10 @@ struct LogReduction {
 // 2^-18, with four roundings (2^-51 relative) 2^-69; neglected: sl s 2^-70,
 // table.mid (q + sl) 2^-71; the roundings of sl + q and of the four sums in
 // lo, below 2^-72 and 2^-71 each; r itself to 2^-82. Times table.hi < 2:
-// relative error below 2^-66.5. The test allows 2^-64, which also covers
-// the rounding of lo +- bound.
+// relative error below 2^-66.5. Without a tail (t.lo = 0, Exp) r is not
+// renormalised: |sl| < 2^-60.2 and sl s < 2^-68.7, below 2^-66.3 in all.
+// The test allows 2^-64, which also covers the rounding of lo +- bound.
+template <bool kWithTail = true>
 [[nodiscard]] inline bool ExpFast(DD t, double extra_error, double& out) noexcept {
   const double shift = 0x1.8p52;
   const double kd = (t.hi * k128ByLn2 + shift) - shift;
@@ -108,7 +110,8 @@ struct LogReduction {
   const DD r0 = TwoSum(rh, -r1);
   // t.lo joins before the polynomial sees r: |r| stays below 2^-8.5, and the
   // two roundings below 2^-83.
-  const DD r = TwoSum(r0.hi, (r0.lo + t.lo) - kd * kLn2By128Tail.hi);
+  const double r_lo = (kWithTail ? r0.lo + t.lo : r0.lo) - kd * kLn2By128Tail.hi;
+  const DD r = kWithTail ? TwoSum(r0.hi, r_lo) : DD{r0.hi, r_lo};
   const double s = r.hi;
   const double sl = r.lo;
   const auto c = [](int n) { return kInverseFactorial[n].hi; };
