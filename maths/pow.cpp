@@ -68,22 +68,34 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
   return ExpFast(t, absolute < relative ? absolute : relative, out);
 }
 
-// x^y for finite x > 0, x != 1, finite y != 0. An exact or halfway result
-// can only fail the fast path's rounding test (a double is no rounding
-// boundary), so the exact cases are looked for after it.
+// x^y for finite x > 0, finite y != 0, |y| <= 2^64, where the fast path
+// could not decide. An exact or halfway result can only fail the fast
+// path's rounding test (a double is no rounding boundary), so the exact
+// cases are looked for after it. A normal result is tested as in the fast
+// path (the bound, at least 2^-99, covers the rounding of lo +- bound).
+[[gnu::noinline]] double PowAccurate(double x, double y) noexcept {
+  double out;
+  if (ExactPower(x, y, out)) return out;
+  const DD t = Multiply(LogCore(x), y);
+  if (t.hi > 709.8) return kInf;
+  if (t.hi < -745.2) return 0.0;
+  const Scaled s = ExpCore(t);
+  const double bound = 0x1p-99 * (1.0 + std::fabs(t.hi));
+  if (s.e >= -1020 && s.e <= 1022) {  // s.v in [0.99, 2.01]: a normal result
+    if (!RoundFast(s.v.hi, s.v.lo, bound * s.v.hi, out)) return PowSlow(x, y);
+    return out * PowerOfTwo(s.e);
+  }
+  return RoundIfSure(s.v, s.e, bound, out) ? out : PowSlow(x, y);
+}
+
+// x^y for finite x > 0, x != 1, finite y != 0.
 [[nodiscard]] double PowPositive(double x, double y) noexcept {
   const bool grows = (x > 1.0) == (y > 0.0);
   if (y > 0x1p64 || y < -0x1p64) return grows ? kInf : 0.0;
   const std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
   double out;
   if ((bits >> 52) != 0 && PowFast(bits, y, out)) return out;
-  if (ExactPower(x, y, out)) return out;
-  const DD t = Multiply(LogCore(x), y);
-  if (t.hi > 709.8) return kInf;
-  if (t.hi < -745.2) return 0.0;
-  const Scaled s = ExpCore(t);
-  const double bound = 0x1p-99 * (1.0 + (t.hi < 0.0 ? -t.hi : t.hi));
-  return RoundIfSure(s.v, s.e, bound, out) ? out : PowSlow(x, y);
+  return PowAccurate(x, y);
 }
 
 // Every case but the common one the fast path decides; out of line, so that
@@ -118,8 +130,8 @@ double Pow(double x, double y) {
   double out;
   // The common case first: x > 0 normal, 0 < |y| < 2^64.
   if (x_bits - 0x0010000000000000ULL < 0x7FE0000000000000ULL &&
-      y_twice - 1 < (0x43F0000000000000ULL << 1) - 1 && PowFast(x_bits, y, out))
-    return out;
+      y_twice - 1 < (0x43F0000000000000ULL << 1) - 1)
+    return PowFast(x_bits, y, out) ? out : PowAccurate(x, y);
   return PowOther(x, y);
 }
 
