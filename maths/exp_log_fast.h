@@ -81,9 +81,9 @@ struct LogReduction {
   const DD a = FastTwoSum(ed * kLn2Head, table.hi);
   const DD h = FastTwoSum(a.hi, head.hi);
   const double v2 = v * v;
-  const double lo = ((h.lo + a.lo) + (head.lo - 0.5 * square_lo)) +
-                    ((Log1pCubic(v, v2) + red.u.lo * ((1.0 - v) + v2)) +
-                     (ed * kLn2Tail.hi + table.mid));
+  const double lo =
+      ((h.lo + a.lo) + (head.lo - 0.5 * square_lo)) +
+      ((Log1pCubic(v, v2) + red.u.lo * ((1.0 - v) + v2)) + (ed * kLn2Tail.hi + table.mid));
   return {h.hi, lo};  // not renormalised: |lo| < 2^-15 |h.hi|
 }
 
@@ -94,11 +94,12 @@ struct LogReduction {
 // Error of h.hi + lo, in units of table.hi (1 <= table.hi < 2, the result
 // within 0.3 % of it): the Taylor remainder |s|^7/7! < 2^-71.9; q, below
 // 2^-18, with four roundings (2^-51 relative) 2^-69; neglected: sl s 2^-70,
-// table.mid (q + sl) 2^-71; the roundings of sl + q and of the four sums in
-// lo, below 2^-72 and 2^-71 each; r itself to 2^-82. Times table.hi < 2:
-// relative error below 2^-66.5. Without a tail (t.lo = 0, Exp) r is not
-// renormalised: |sl| < 2^-60.2 and sl s < 2^-68.7, below 2^-66.3 in all.
-// The test allows 2^-64, which also covers the rounding of lo +- bound.
+// table.mid (q + sl) 2^-71; the roundings of sl + q (2^-72) and of the
+// product and three sums in lo (2^-71 each); r itself to 2^-82. Times
+// table.hi < 2: relative error below 2^-66.5. Without a tail (t.lo = 0,
+// Exp) r is not renormalised: |sl| < 2^-60.2 and sl s < 2^-68.7, below
+// 2^-66.3 in all. The test allows 2^-64, which also covers the rounding of
+// lo +- bound.
 template <bool kWithTail = true>
 [[nodiscard]] inline bool ExpFast(DD t, double extra_error, double& out) noexcept {
   const double shift = 0x1.8p52;
