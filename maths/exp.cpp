@@ -53,7 +53,7 @@ double Exp(double x) {
   if (x < -745.2) return 0.0;
   if (x < 0x1p-54 && x > -0x1p-54) return 1.0;
   double out;
-  if (ExpFast({x, 0.0}, 0.0, out)) return out;
+  if (ExpFast<false>({x, 0.0}, 0.0, out)) return out;
   const Scaled s = ExpCore({x, 0.0});
   return RoundIfSure(s.v, s.e, kExpError, out) ? out : ExpSlow(x);
 }

@@ -14,8 +14,9 @@
 // uses the same reduction; log1p(v) for the leading part v of u is
 // v - v^2/2 with v^2 exact, plus v^3 (1/3 - v/4 ...
 // + v^6/9) in double (remainder below 2^-75 |v|, rounding below 2^-70),
-// the tail of u entering as u_lo (1 - v). Relative error below 2^-67; the
-// rounding test allows 2^-63. Pow takes its double-double result.
+// the tail of u entering as u_lo (1 - v + v^2). Relative error below 2^-67
+// (exp_log_fast.h); the rounding test allows 2^-64, which also covers the
+// rounding of lo +- bound (lo < 2^-15 hi). Pow takes its double-double result.
 
 #include <bit>
 #include <cstdint>
@@ -77,7 +78,7 @@ double Log(double x) {
   if (bits - 0x0010000000000000ULL < 0x7FE0000000000000ULL) {  // normal, > 0
     double out;
     const DD fast = LogFast(bits, scale);
-    if (RoundFast(fast.hi, fast.lo, fast.hi * 0x1p-63, out) && fast.hi != 0.0) return out;
+    if (RoundFast(fast.hi, fast.lo, fast.hi * 0x1p-64, out) && fast.hi != 0.0) return out;
   }
   if (x != x) return x + x;
   if (x < 0.0) return std::numeric_limits<double>::quiet_NaN();
